@@ -1,0 +1,130 @@
+#include "app/settings.h"
+
+#include "platform/ini.h"
+#include "platform/records.h"
+#include "platform/text.h"
+
+namespace trv {
+namespace {
+
+constexpr std::size_t logonBufferChars = 50;
+
+bool flagValue(const std::string& value) {
+    const std::string v = toUpper(value);
+    return v == "TRUE" || v == "ON" || v == "1";
+}
+
+}  // namespace
+
+std::string withTrailingBackslash(const std::string& path) {
+    if (!path.empty() && path.back() == '\\') return path;
+    return path + "\\";
+}
+
+std::string INIRead(Platform& platform, const std::string& sSection, const std::string& sKeyName,
+                    const std::string& sINIFileName) {
+    std::string text;
+    try {
+        if (!platform.fileExists(sINIFileName)) return {};
+        text = platform.readFile(sINIFileName);
+    } catch (const RuntimeFailure&) {
+        return {};
+    }
+    return iniValue(text, sSection, sKeyName);
+}
+
+std::string GetNetworkLogonName(Platform& platform) {
+    const std::string name = platform.logonName();
+    if (charCount(name) >= logonBufferChars) return {};  // the name and its NUL must fit
+    return name;
+}
+
+void LookUpUserFolder(Platform& platform, AppSettings& settings, const std::string& resourcePath) {
+    const std::string table = resourcePath + "usernames.txt";
+    if (!platform.fileExists(table)) return;
+    try {
+        FieldReader reader(platform.readFile(table));
+        while (!reader.atEnd()) {
+            const auto row = reader.next(2);
+            if (!settings.UserName.empty() && row[0] == settings.UserName) settings.UserFolder = row[1];
+        }
+    } catch (const std::exception&) {
+        // A read error ends the lookup quietly; what was found so far stays.
+    }
+}
+
+void LoadSettings(Platform& platform, AppSettings& s) {
+    if (s.SettingsLoaded) return;
+    s.SettingsLoaded = true;
+    s.InitOK = true;
+
+    const std::string ini = platform.settingsFile();
+    if (!platform.fileExists(ini)) {
+        platform.message("INI file is missing. Initialization stoped !!!");
+        s.InitOK = false;
+        return;
+    }
+    auto read = [&](const char* key) { return INIRead(platform, "Paths", key, ini); };
+    auto required = [&](const char* key, const char* missing, std::string& value) {
+        value = read(key);
+        if (value.empty()) {
+            platform.message(missing);
+            s.InitOK = false;
+            return false;
+        }
+        value = withTrailingBackslash(value);
+        return true;
+    };
+
+    if (!required("ResourcePath", "QTNResource path is missing. Initialization stoped !!!", s.ResourcePath))
+        return;
+    std::string velunor = read("Velunor");
+    if (!velunor.empty()) velunor = withTrailingBackslash(velunor);
+    std::string projectPath;
+    if (!required("ProjectPath", "User path is missing. Initialization stoped !!!", projectPath)) return;
+    if (!required("IndividualTemplatePath", "Individual Template path is missing. Initialization stoped !!!",
+                  s.IndividualTemplatePath))
+        return;
+    if (!required("SheetTemplatePath", "Sheet Template path is missing. Initialization stoped !!!",
+                  s.SheetTemplatePath))
+        return;
+    if (!required("ResourceCopyDestPath",
+                  "Resource copy destination path is missing. Initialization stoped !!!",
+                  s.ResourceCopyDestPath))
+        return;
+    s.DispCreateProjBtn = flagValue(read("DispCreateProjBtn"));
+    s.DispNCSBtn = flagValue(read("DispNCSBtn"));
+    s.OpenInAutoCAD = read("OpenInAutoCAD");
+    if (s.OpenInAutoCAD.empty())
+        platform.message("Open in AutoCAD path is missing, but you can continue working!!!");
+
+    // From here on a failing step is skipped and the next one runs.
+    try {
+        s.UserName = GetNetworkLogonName(platform);
+    } catch (const std::exception&) {
+    }
+    try {
+        LookUpUserFolder(platform, s, s.ResourcePath);
+    } catch (const std::exception&) {
+    }
+    s.UserDir = projectPath + s.UserFolder;
+    s.ProjectRoot = projectPath.substr(0, projectPath.size() - 1);
+    s.Velunor = velunor;
+    s.ProjectPath = projectPath;
+    s.InitOK = true;
+
+    try {
+        if (platform.testFolder(s.UserDir) == FolderTest::NotFound) platform.createFolder(s.UserDir);
+    } catch (const std::exception&) {
+    }
+}
+
+void openWithChooser(Platform& platform, const std::string& strFilePathToOpen) {
+    try {
+        platform.chooseProgramFor(strFilePathToOpen);
+    } catch (const std::exception&) {
+        platform.message("Unknown error opening file !!!");
+    }
+}
+
+}  // namespace trv

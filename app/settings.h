@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace trv {
+
+// The settings record: one for the whole process, empty until the first
+// LoadSettings and filled for the rest of the run after it.
+struct AppSettings {
+    std::string UserDir;      // ProjectPath followed by UserFolder
+    std::string ProjectRoot;  // ProjectPath less its final backslash
+    std::string Velunor;      // empty, or a folder path ending with a backslash
+    std::string ProjectPath;
+    std::string UserName;
+    std::string UserFolder;
+    bool InitOK = false;
+    std::string ResourcePath;
+    std::string IndividualTemplatePath;
+    std::string SheetTemplatePath;
+    std::string ResourceCopyDestPath;
+    std::string OpenInAutoCAD;
+    bool SettingsLoaded = false;
+    bool DispCreateProjBtn = false;
+    bool DispNCSBtn = false;
+};
+
+// Loads "trv.ini" from the program's folder into `settings`, once per
+// process: every later call returns at once, also after a failed load.
+void LoadSettings(Platform& platform, AppSettings& settings);
+
+// One value of an INI file; empty when the file, section or key is missing.
+std::string INIRead(Platform& platform, const std::string& sSection, const std::string& sKeyName,
+                    const std::string& sINIFileName);
+
+// The logon name as a 50-character buffer takes it: a name of 50 or more
+// characters does not fit and gives the empty string, which matches no user.
+std::string GetNetworkLogonName(Platform& platform);
+
+// Sets UserFolder from "usernames.txt" in `resourcePath`: the last row whose
+// logon name equals the user's exactly wins.
+void LookUpUserFolder(Platform& platform, AppSettings& settings, const std::string& resourcePath);
+
+// Offers the chooser of programs for a file that has no associated program.
+void openWithChooser(Platform& platform, const std::string& strFilePathToOpen);
+
+// A folder path as every setting keeps it: ending with one backslash.
+std::string withTrailingBackslash(const std::string& path);
+
+}  // namespace trv

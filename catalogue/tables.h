@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The fixed naming catalogue: disciplines with their one-letter designators,
+// the model file types each discipline offers, the level-2 designators and the
+// sheet types. The main window's lists and the naming check read these same
+// tables, so a name is spelled in exactly one place.
+namespace trv::catalogue {
+
+// One model file type as offered in cmbModels. The two-character code enters
+// model file names; it is empty for the two types the catalogue leaves
+// uncoded ("Road Plan" and "Marine Works Plan").
+struct ModelType {
+    std::string name;
+    std::string code;
+};
+
+struct Discipline {
+    std::string name;               // exact, case-sensitive key of every other table
+    std::string code;               // one-letter level-1 designator
+    bool listed;                    // offered in cmbdisciplines (false for X and Z)
+    std::string modelsFiller;       // e.g. "add_Arch_models"; empty when none
+    std::string designatorsFiller;  // e.g. "add_Arch_designators"; empty when none
+    std::vector<ModelType> models;          // in list order
+    std::vector<std::string> designators;   // level-2 designators in list order
+};
+
+// The seventeen listed disciplines in the order cmbdisciplines shows them,
+// then "Combined Disciplines" (X) and "Non - Discipline Related" (Z).
+const std::vector<Discipline>& disciplines();
+
+// Exact, case-sensitive lookup by name; nullptr when no row has that name.
+const Discipline* findDiscipline(std::string_view name);
+
+// The codes in the order the discipline code lookup tests the rows.
+std::string_view disciplineCodeTestOrder();
+
+// The one-letter code for a chosen or typed discipline text: every row is
+// tested in disciplineCodeTestOrder(), comparison is exact, the last match
+// wins, and the result is empty when nothing matches.
+std::string disciplineCodeOf(std::string_view text);
+
+// The ten entries of cmbSheettype; entry i stands for sheet type digit i.
+const std::vector<std::string>& sheetTypes();
+
+// True for the fourteen disciplines whose model list the cmdModels button
+// refills; Equipment, Marine_Works, Roads and any other text leave it alone.
+bool modelsButtonRefills(std::string_view disciplineName);
+
+}  // namespace trv::catalogue

@@ -1,0 +1,232 @@
+#include "cli/player.h"
+
+#include <ostream>
+
+#include "app/form1.h"
+#include "app/program.h"
+#include "cli/script.h"
+#include "ui/application.h"
+
+namespace trv::cli {
+
+std::string ScriptPlatform::settingsFile() {
+    return settingsFile_.empty() ? NativePlatform::settingsFile() : settingsFile_;
+}
+
+std::string ScriptPlatform::logonName() { return userSet_ ? user_ : NativePlatform::logonName(); }
+
+void ScriptPlatform::message(const std::string& text) { out_ << "message: " << escapeLineBreaks(text) << '\n'; }
+
+void ScriptPlatform::chooseProgramFor(const std::string& path) {
+    out_ << "shell openas: " << displayPath(path) << '\n';
+}
+
+void ScriptPlatform::runModal(const std::string& windowName) {
+    if (modal_) modal_(windowName);
+}
+
+int ScriptPlatform::openDocument(const std::string& path) {
+    out_ << "shell open: " << displayPath(path) << '\n';
+    if (!fileExists(path)) return shellFileNotFound;
+    return shellResult_;
+}
+
+void ScriptPlatform::startProgram(const std::string& program, const std::string& argument) {
+    // A program that is not there cannot start, as a real start would fail.
+    if (!fileExists(program)) throw RuntimeFailure("cannot start " + displayPath(program));
+    out_ << "start: " << displayPath(program) << ' ' << displayPath(argument) << '\n';
+}
+
+namespace {
+
+using ui::ControlKind;
+
+bool isList(ControlKind k) {
+    return k == ControlKind::ComboBox || k == ControlKind::PickList || k == ControlKind::ListBox;
+}
+
+bool acceptsTyping(ControlKind k) { return k == ControlKind::TextBox || k == ControlKind::ComboBox; }
+
+}  // namespace
+
+Player::Player(ui::Application& app, ScriptPlatform& platform, std::ostream& out)
+    : app_(app), platform_(platform), out_(out) {
+    platform_.setModalRunner([this](const std::string& name) { runModal(name); });
+}
+
+int Player::play(const std::vector<std::string>& lines) {
+    lines_ = lines;
+    next_ = 0;
+    app_.start();
+    if (app_.program().ended) {
+        out_ << "program ends\n";
+        return expectFailed_ ? 1 : 0;
+    }
+    run(nullptr);
+    if (scriptError_) return 2;
+    return expectFailed_ ? 1 : 0;
+}
+
+void Player::run(const std::string* modalWindow) {
+    Program& p = app_.program();
+    while (next_ < lines_.size() && !scriptError_ && !p.ended) {
+        if (modalWindow) {
+            const WindowModel* w = app_.window(*modalWindow);
+            if (!w || !w->visible) return;
+        }
+        std::string line = lines_[next_++];
+        lineNumber_ = next_;
+        while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+        std::size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos || line[first] == '#') continue;
+        out_ << "> " << line.substr(first) << '\n';
+        const auto words = splitWords(line);
+        if (!words) {
+            error("unclosed quote");
+            return;
+        }
+        execute(*words);
+        if (p.ended && !endAnnounced_ && !modalWindow) {
+            endAnnounced_ = true;
+            out_ << "program ends\n";
+        }
+    }
+}
+
+void Player::runModal(const std::string& windowName) {
+    Program& p = app_.program();
+    std::string text;
+    if (windowName == p.hyperlnk.name) text = p.hyperlnk.Label4.text();
+    out_ << "window " << windowName << ": " << escapeLineBreaks(text) << '\n';
+    run(&windowName);
+    // A script that ends while the window is open closes it with its close box.
+    if (WindowModel* w = app_.window(windowName)) w->unload();
+}
+
+void Player::error(const std::string& what) {
+    out_ << "ERROR line " << lineNumber_ << ": " << what << '\n';
+    scriptError_ = true;
+}
+
+Control* Player::findControl(const std::string& name, std::string* kindOut) {
+    std::string windowName = "Form1";
+    std::string controlName = name;
+    if (const auto dot = name.find('.'); dot != std::string::npos) {
+        windowName = name.substr(0, dot);
+        controlName = name.substr(dot + 1);
+    }
+    WindowModel* w = app_.window(windowName);
+    if (!w) {
+        error("unknown window " + windowName);
+        return nullptr;
+    }
+    Control* c = w->controls.find(controlName);
+    if (!c) {
+        error("unknown control " + name);
+        return nullptr;
+    }
+    (void)kindOut;
+    return c;
+}
+
+void Player::execute(const std::vector<std::string>& words) {
+    if (words.empty()) return;
+    const std::string& cmd = words[0];
+    auto need = [&](std::size_t n) {
+        if (words.size() != n) {
+            error(cmd + " takes " + std::to_string(n - 1) + " word(s)");
+            return false;
+        }
+        return true;
+    };
+    auto kindOf = [&](const std::string& name) {
+        std::string windowName = "Form1", controlName = name;
+        if (const auto dot = name.find('.'); dot != std::string::npos) {
+            windowName = name.substr(0, dot);
+            controlName = name.substr(dot + 1);
+        }
+        const ui::WindowSpec* spec = app_.spec(windowName);
+        const ui::ControlSpec* c = spec ? spec->find(controlName) : nullptr;
+        return c ? c->kind : ControlKind::Label;
+    };
+
+    if (cmd == "shell") {
+        if (!need(2)) return;
+        try {
+            platform_.setShellResult(std::stoi(words[1]));
+        } catch (const std::exception&) {
+            error("shell takes a number");
+        }
+        return;
+    }
+    if (cmd == "close") {
+        if (!need(2)) return;
+        Program& p = app_.program();
+        WindowModel* w = app_.window(words[1]);
+        if (!w) return error("unknown window " + words[1]);
+        if (w == &p.form1) {
+            Form_Unload(p);
+            p.ended = true;
+        } else {
+            w->unload();
+        }
+        return;
+    }
+
+    const bool takesText = cmd == "choose" || cmd == "type" || cmd == "set" || cmd == "expect";
+    if (takesText ? !need(3) : !need(2)) return;
+    Control* c = findControl(words[1]);
+    if (!c) return;
+    const ControlKind kind = kindOf(words[1]);
+
+    if (cmd == "click") {
+        if (c->enabled) c->click();
+    } else if (cmd == "choose") {
+        const auto& items = c->items();
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i] == words[2]) {
+                c->setListIndex(static_cast<int>(i));
+                return;
+            }
+        }
+        error("no entry \"" + words[2] + "\" in " + words[1]);
+    } else if (cmd == "type") {
+        if (!acceptsTyping(kind)) return error(words[1] + " does not accept typing");
+        // One character at a time, each one a change.
+        const std::string& text = words[2];
+        for (std::size_t i = 0; i < text.size();) {
+            std::size_t len = 1;
+            const auto b = static_cast<unsigned char>(text[i]);
+            if (b >= 0xF0) len = 4;
+            else if (b >= 0xE0) len = 3;
+            else if (b >= 0xC0) len = 2;
+            c->setText(c->text() + text.substr(i, len));
+            i += len;
+            if (app_.program().ended) return;
+        }
+    } else if (cmd == "set") {
+        c->setText(words[2]);
+    } else if (cmd == "clear") {
+        c->setText("");
+    } else if (cmd == "print") {
+        out_ << words[1] << " = \"" << escapeLineBreaks(c->text()) << '"';
+        if (isList(kind)) out_ << " index=" << c->listIndex();
+        if (!c->visible) out_ << " hidden";
+        if (!c->enabled) out_ << " disabled";
+        out_ << '\n';
+    } else if (cmd == "items") {
+        const auto& items = c->items();
+        out_ << words[1] << " has " << items.size() << (items.size() == 1 ? " entry" : " entries") << '\n';
+        for (const auto& item : items) out_ << "  \"" << item << "\"\n";
+    } else if (cmd == "expect") {
+        if (c->text() != words[2]) {
+            out_ << "FAIL line " << lineNumber_ << ": " << words[1] << " is \"" << escapeLineBreaks(c->text())
+                 << "\", expected \"" << words[2] << "\"\n";
+            expectFailed_ = true;
+        }
+    } else {
+        error("unknown command " + cmd);
+    }
+}
+
+}  // namespace trv::cli

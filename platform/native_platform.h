@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace trv {
+
+// The operating system's side of Platform: files, folders, the user, the
+// shell. The front end derives from it and supplies message boxes, the
+// chooser of programs and modal windows.
+class NativePlatform : public Platform {
+public:
+    bool isPresent(const std::string& path) override;
+    bool fileExists(const std::string& path) override;
+    FolderTest testFolder(const std::string& path) override;
+    bool createFolder(const std::string& path) override;
+    std::vector<std::string> listFiles(const std::string& folder) override;
+    std::vector<std::string> listFilesStartingWith(const std::string& folder,
+                                                   const std::string& prefix) override;
+    std::string readFile(const std::string& path) override;
+    void replaceFile(const std::string& path, const std::string& content) override;
+    bool createNewFile(const std::string& path, const std::string& content) override;
+    CopyOutcome copyToNewFile(const std::string& from, const std::string& to) override;
+    std::string logonName() override;
+    std::string programFolder() override;
+    std::string displayPath(const std::string& path) override;
+    int openDocument(const std::string& path) override;
+    void startProgram(const std::string& program, const std::string& argument) override;
+
+    // The path in the form the operating system takes, with the folders that
+    // exist under another letter case found as they are stored.
+    std::string nativePath(const std::string& path);
+};
+
+}  // namespace trv

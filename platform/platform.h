@@ -1,0 +1,101 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace trv {
+
+// A run-time failure inside a handler: a file that cannot be read or
+// written, a program that cannot be started. Each handler decides whether it
+// ignores the failing step, stops silently, or shows its catch-all message.
+class RuntimeFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Outcome of the folder test "make it the current directory".
+enum class FolderTest { Exists, NotFound, OtherFailure };
+
+enum class CopyOutcome { Copied, TargetExists, Failed };
+
+// Results of opening a document through the shell: above this it was handed
+// to its program; 31 means no program is associated with the file type; any
+// other number up to 32 is a failure.
+constexpr int shellHandedOver = 33;
+constexpr int shellNoAssociation = 31;
+constexpr int shellFileNotFound = 2;
+
+// Everything the program asks of the operating system, and the few things the
+// front end supplies (message boxes, the chooser of programs, modal windows).
+// Paths are given as the program builds them: folders separated by '\' (or
+// '/'), UTF-8. The implementation converts them at this boundary.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // ---- files and folders ----
+
+    // The presence test: true only when a file is found at `path` whose
+    // stored name equals the last component of `path` exactly, letter case
+    // included. Never fails: anything that prevents finding the file counts
+    // as absent.
+    virtual bool isPresent(const std::string& path) = 0;
+    // Whether a file (not a folder) exists, its name compared as the file
+    // system compares names (without regard to letter case).
+    virtual bool fileExists(const std::string& path) = 0;
+    // The folder test: could `path` be made the current directory?
+    virtual FolderTest testFolder(const std::string& path) = 0;
+    // Creates one folder level; false when it cannot.
+    virtual bool createFolder(const std::string& path) = 0;
+    // Names of the files directly in `folder`, in the order a Windows file
+    // system lists them (by upper-case name). Empty when the folder is missing.
+    virtual std::vector<std::string> listFiles(const std::string& folder) = 0;
+    // Names of the files in `folder` that begin with `prefix` without regard
+    // to letter case (the pattern prefix*.*), in listing order.
+    virtual std::vector<std::string> listFilesStartingWith(const std::string& folder,
+                                                           const std::string& prefix) = 0;
+    // The whole content of a file; throws RuntimeFailure when it cannot be read.
+    virtual std::string readFile(const std::string& path) = 0;
+    // Replaces a file as a whole, through a temporary file in the same folder
+    // renamed over the old one; throws RuntimeFailure on failure.
+    virtual void replaceFile(const std::string& path, const std::string& content) = 0;
+    // Creates `path` with `content` only when no file of that name exists;
+    // returns false when one does; throws RuntimeFailure on other failures.
+    virtual bool createNewFile(const std::string& path, const std::string& content) = 0;
+    // Copies `from` to a new file `to`, never replacing an existing one. A
+    // copy that fails midway removes its partial target.
+    virtual CopyOutcome copyToNewFile(const std::string& from, const std::string& to) = 0;
+
+    // ---- environment ----
+
+    // The logon name of the user running the program.
+    virtual std::string logonName() = 0;
+    // The folder the program was started from.
+    virtual std::string programFolder() = 0;
+    // The configuration file: "trv.ini" in the program's folder.
+    virtual std::string settingsFile() { return programFolder() + "\\trv.ini"; }
+    // A path as the user should see it in a message.
+    virtual std::string displayPath(const std::string& path) = 0;
+
+    // ---- shell ----
+
+    // Opens a document with the program associated with its type and
+    // returns the shell's number (see shellHandedOver, shellNoAssociation).
+    virtual int openDocument(const std::string& path) = 0;
+    // Starts `program` with `argument` in a normal, focused window, without
+    // waiting for it; throws RuntimeFailure when it cannot be started.
+    virtual void startProgram(const std::string& program, const std::string& argument) = 0;
+
+    // ---- supplied by the front end ----
+
+    // A message box with an OK button only, no icon, title "TRV".
+    virtual void message(const std::string& text) = 0;
+    // The chooser of programs for a file; throws RuntimeFailure when it
+    // cannot be shown.
+    virtual void chooseProgramFor(const std::string& path) = 0;
+    // Shows the named window modally and returns when it has been closed.
+    virtual void runModal(const std::string& windowName) = 0;
+};
+
+}  // namespace trv

@@ -1,0 +1,368 @@
+// The POSIX side of the platform. It reproduces the Windows file-system
+// behaviour the program relies on: '\' separates folders, existing names are
+// found without regard to letter case, listings come sorted by upper-case name.
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/native_platform.h"
+#include "platform/text.h"
+
+extern char** environ;
+
+namespace trv {
+namespace {
+
+std::vector<std::string> splitComponents(const std::string& path, bool& absolute) {
+    std::vector<std::string> parts;
+    absolute = !path.empty() && (path[0] == '\\' || path[0] == '/');
+    std::string cur;
+    for (char c : path) {
+        if (c == '\\' || c == '/') {
+            if (!cur.empty()) parts.push_back(cur);
+            cur.clear();
+        } else {
+            cur += c;
+        }
+    }
+    if (!cur.empty()) parts.push_back(cur);
+    return parts;
+}
+
+std::vector<std::string> entryNames(const std::string& dir) {
+    std::vector<std::string> names;
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return names;
+    while (dirent* e = ::readdir(d)) {
+        const std::string n = e->d_name;
+        if (n != "." && n != "..") names.push_back(n);
+    }
+    ::closedir(d);
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return lessNoCase(a, b); });
+    return names;
+}
+
+bool statPath(const std::string& p, struct stat& st) { return ::stat(p.c_str(), &st) == 0; }
+
+bool isRegularFile(const std::string& p) {
+    struct stat st{};
+    return statPath(p, st) && S_ISREG(st.st_mode);
+}
+
+std::string join(const std::string& dir, const std::string& name) {
+    if (dir.empty()) return name;
+    if (dir.back() == '/') return dir + name;
+    return dir + "/" + name;
+}
+
+std::string parentOf(const std::string& p) {
+    const auto slash = p.find_last_of('/');
+    if (slash == std::string::npos) return {};
+    if (slash == 0) return "/";
+    return p.substr(0, slash);
+}
+
+std::string lastComponent(const std::string& path) {
+    bool absolute = false;
+    const auto parts = splitComponents(path, absolute);
+    return parts.empty() ? std::string() : parts.back();
+}
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Runs a program and returns what it printed, or nothing when it could not run.
+bool runAndCapture(const std::vector<std::string>& argv, std::string& out) {
+    int fds[2];
+    if (::pipe(fds) != 0) return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = 0;
+    const int rc = ::posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(fds[1]);
+    if (rc != 0) {
+        ::close(fds[0]);
+        return false;
+    }
+    char buf[4096];
+    ssize_t n;
+    while ((n = ::read(fds[0], buf, sizeof buf)) > 0) out.append(buf, static_cast<std::size_t>(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    while (!out.empty() && (out.back() == '\n' || out.back() == '\r' || out.back() == ' '))
+        out.pop_back();
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Children started and not waited for are reaped here, so none lingers.
+void reapStartedPrograms() {
+    while (::waitpid(-1, nullptr, WNOHANG) > 0) {
+    }
+}
+
+pid_t spawnDetached(const std::string& program, const std::vector<std::string>& argv, bool searchPath) {
+    reapStartedPrograms();
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+#ifdef POSIX_SPAWN_SETSID
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID);
+#endif
+    pid_t pid = 0;
+    const int rc = searchPath
+                       ? ::posix_spawnp(&pid, program.c_str(), nullptr, &attr, args.data(), environ)
+                       : ::posix_spawn(&pid, program.c_str(), nullptr, &attr, args.data(), environ);
+    posix_spawnattr_destroy(&attr);
+    return rc == 0 ? pid : -1;
+}
+
+}  // namespace
+
+std::string NativePlatform::nativePath(const std::string& path) {
+    bool absolute = false;
+    const auto parts = splitComponents(path, absolute);
+    std::string cur = absolute ? "/" : "";
+    bool lookUp = true;  // stops once a component is missing: nothing below it exists
+    for (const auto& part : parts) {
+        std::string next = join(cur, part);
+        if (lookUp && part != "." && part != "..") {
+            struct stat st{};
+            if (::lstat(next.c_str(), &st) != 0) {
+                lookUp = false;
+                for (const auto& name : entryNames(cur)) {
+                    if (equalsNoCase(name, part)) {
+                        next = join(cur, name);
+                        lookUp = true;
+                        break;
+                    }
+                }
+            }
+        }
+        cur = std::move(next);
+    }
+    if (cur.empty()) return std::string(1, '.');
+    return cur;
+}
+
+bool NativePlatform::isPresent(const std::string& path) {
+    const std::string name = lastComponent(path);
+    if (name.empty()) return false;
+    const std::string native = nativePath(path);
+    const std::string dir = parentOf(native);
+    const std::string exact = join(dir, name);
+    struct stat st{};
+    if (::lstat(exact.c_str(), &st) != 0) return false;
+    // The entry must be stored under exactly this name, and be a file.
+    const auto names = entryNames(dir);
+    return std::find(names.begin(), names.end(), name) != names.end() && isRegularFile(exact);
+}
+
+bool NativePlatform::fileExists(const std::string& path) {
+    if (lastComponent(path).empty()) return false;
+    return isRegularFile(nativePath(path));
+}
+
+FolderTest NativePlatform::testFolder(const std::string& path) {
+    const std::string native = nativePath(path);
+    struct stat st{};
+    if (::stat(native.c_str(), &st) != 0) {
+        if (errno == ENOENT) return FolderTest::NotFound;
+        if (errno == ENOTDIR) return FolderTest::NotFound;  // a parent is a file
+        return FolderTest::OtherFailure;
+    }
+    if (!S_ISDIR(st.st_mode)) return FolderTest::OtherFailure;
+    if (::access(native.c_str(), X_OK) != 0) return FolderTest::OtherFailure;
+    return FolderTest::Exists;
+}
+
+bool NativePlatform::createFolder(const std::string& path) {
+    return ::mkdir(nativePath(path).c_str(), 0777) == 0;
+}
+
+std::vector<std::string> NativePlatform::listFiles(const std::string& folder) {
+    const std::string dir = nativePath(folder);
+    std::vector<std::string> files;
+    for (auto& name : entryNames(dir))
+        if (isRegularFile(join(dir, name))) files.push_back(std::move(name));
+    return files;
+}
+
+std::vector<std::string> NativePlatform::listFilesStartingWith(const std::string& folder,
+                                                               const std::string& prefix) {
+    std::vector<std::string> files;
+    for (auto& name : listFiles(folder))
+        if (startsWithNoCase(name, prefix)) files.push_back(std::move(name));
+    return files;
+}
+
+std::string NativePlatform::readFile(const std::string& path) {
+    const std::string native = nativePath(path);
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw RuntimeFailure("cannot open " + native + ": " + std::strerror(errno));
+    std::string content;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            ::close(fd);
+            throw RuntimeFailure("cannot read " + native + ": " + std::strerror(err));
+        }
+        if (n == 0) break;
+        content.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return content;
+}
+
+void NativePlatform::replaceFile(const std::string& path, const std::string& content) {
+    const std::string native = nativePath(path);
+    const std::string dir = parentOf(native);
+    std::string tmp = join(dir, ".trv-XXXXXX");
+    const int fd = ::mkstemp(tmp.data());
+    if (fd < 0) throw RuntimeFailure("cannot write " + native + ": " + std::strerror(errno));
+    const bool ok = writeAll(fd, content.data(), content.size()) && ::fsync(fd) == 0;
+    ::fchmod(fd, 0666 & ~[] {
+        const mode_t m = ::umask(0);
+        ::umask(m);
+        return m;
+    }());
+    if (::close(fd) != 0 || !ok || ::rename(tmp.c_str(), native.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(tmp.c_str());
+        throw RuntimeFailure("cannot write " + native + ": " + std::strerror(err));
+    }
+}
+
+bool NativePlatform::createNewFile(const std::string& path, const std::string& content) {
+    const std::string native = nativePath(path);
+    const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno == EEXIST) return false;
+        throw RuntimeFailure("cannot create " + native + ": " + std::strerror(errno));
+    }
+    const bool ok = writeAll(fd, content.data(), content.size());
+    if (::close(fd) != 0 || !ok) {
+        ::unlink(native.c_str());
+        throw RuntimeFailure("cannot write " + native);
+    }
+    return true;
+}
+
+CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::string& to) {
+    const std::string src = nativePath(from);
+    const std::string dst = nativePath(to);
+    const int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return CopyOutcome::Failed;
+    // Created exclusively: of two users copying to one name, only one wins.
+    const int out = ::open(dst.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (out < 0) {
+        const int err = errno;
+        ::close(in);
+        return err == EEXIST ? CopyOutcome::TargetExists : CopyOutcome::Failed;
+    }
+    bool ok = true;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(in, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ok = false;
+            break;
+        }
+        if (n == 0) break;
+        if (!writeAll(out, buf, static_cast<std::size_t>(n))) {
+            ok = false;
+            break;
+        }
+    }
+    ::close(in);
+    if (::close(out) != 0) ok = false;
+    if (!ok) {
+        ::unlink(dst.c_str());
+        return CopyOutcome::Failed;
+    }
+    return CopyOutcome::Copied;
+}
+
+std::string NativePlatform::logonName() {
+    if (const passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name) return pw->pw_name;
+    if (const char* user = std::getenv("USER")) return user;
+    if (const char* user = std::getenv("LOGNAME")) return user;
+    return {};
+}
+
+std::string NativePlatform::programFolder() {
+    std::string buf(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size() - 1);
+    if (n <= 0) return ".";
+    buf.resize(static_cast<std::size_t>(n));
+    return parentOf(buf);
+}
+
+std::string NativePlatform::displayPath(const std::string& path) {
+    std::string out;
+    for (char c : path) {
+        const char d = (c == '\\') ? '/' : c;
+        if (d == '/' && !out.empty() && out.back() == '/') continue;  // a doubled separator names one folder
+        out += d;
+    }
+    return out;
+}
+
+int NativePlatform::openDocument(const std::string& path) {
+    const std::string native = nativePath(path);
+    if (!isRegularFile(native)) return shellFileNotFound;
+    // The desktop's association: the file's type from the shared MIME
+    // database, then the default application for that type.
+    std::string mime, app;
+    if (!runAndCapture({"xdg-mime", "query", "filetype", native}, mime) || mime.empty())
+        return shellNoAssociation;
+    if (!runAndCapture({"xdg-mime", "query", "default", mime}, app) || app.empty())
+        return shellNoAssociation;
+    if (spawnDetached("xdg-open", {"xdg-open", native}, true) < 0) return shellNoAssociation;
+    return 42;
+}
+
+void NativePlatform::startProgram(const std::string& program, const std::string& argument) {
+    const std::string exe = nativePath(program);
+    if (!isRegularFile(exe) || ::access(exe.c_str(), X_OK) != 0)
+        throw RuntimeFailure("cannot start " + exe);
+    // An argument vector, no shell: blanks in either path need no quoting.
+    if (spawnDetached(exe, {exe, nativePath(argument)}, false) < 0)
+        throw RuntimeFailure("cannot start " + exe);
+}
+
+}  // namespace trv

@@ -1,0 +1,1 @@
+rm "$W/trv.ini"

@@ -1,0 +1,81 @@
+#include "ui/application.h"
+
+#include "app/form1.h"
+#include "app/state_files.h"
+#include "ui/windows.h"
+
+namespace trv::ui {
+
+void loadDesign(const WindowSpec& spec, WindowModel& window) {
+    window.caption = spec.caption;
+    for (const auto& c : spec.controls) {
+        Control* control = window.controls.find(c.name);
+        if (!control) continue;
+        control->loadItems(c.items);
+        control->loadText(c.caption);
+        control->visible = c.visible;
+        control->enabled = true;
+    }
+}
+
+Application::Application(Platform& platform) : program_(platform) {
+    addWindow(program_.form1, form1Spec());
+    addWindow(program_.hyperlnk, hyperLinkMessageSpec());
+    wireForm1();
+    wireHyperLinkWindow();
+}
+
+void Application::addWindow(WindowModel& window, const WindowSpec& spec) {
+    program_.addWindow(window);
+    specs_[window.name] = &spec;
+    order_.push_back(window.name);
+    if (&window != &program_.form1) {
+        auto previous = window.onLoad;
+        window.onLoad = [&window, &spec, previous] {
+            loadDesign(spec, window);
+            if (previous) previous();
+        };
+    }
+}
+
+WindowModel* Application::window(const std::string& name) {
+    const auto it = program_.windows.find(name);
+    return it == program_.windows.end() ? nullptr : it->second;
+}
+
+const WindowSpec* Application::spec(const std::string& windowName) const {
+    const auto it = specs_.find(windowName);
+    return it == specs_.end() ? nullptr : it->second;
+}
+
+std::vector<std::string> Application::windowNames() const { return order_; }
+
+void Application::start() {
+    auto& f = program_.form1;
+    loadDesign(form1Spec(), f);
+    f.loaded = true;
+    Form_Load(program_);
+    if (!program_.ended) f.visible = true;
+}
+
+void Application::wireForm1() {
+    Program& p = program_;
+    auto& f = p.form1;
+    f.cmdcancel.onClick = [&p] { cmdcancel_Click(p); };
+    f.cmdRefresh.onClick = [&p] { cmdRefresh_Click(p); };
+    f.cmbModels.onClick = [&p] { cmbModels_Click(p); };
+    f.cmbModels.onChange = [&p] { cmbModels_Change(p); };
+    f.cmbAutocadversion.onClick = [&p] { cmbAutocadversion_Click(p); };
+    f.cmbdesignasbuilt.onClick = [&p] { cmbdesignasbuilt_Click(p); };
+    f.txtfacilitynb.onChange = [&p] { txtfacilitynb_Change(p); };
+}
+
+void Application::wireHyperLinkWindow() {
+    Program& p = program_;
+    auto& w = p.hyperlnk;
+    w.onActivate = [&w] { frmHyperLnkMsg_Form_Activate(w); };
+    w.Label1.onClick = [&w, &p] { frmHyperLnkMsg_Label1_Click(w, p.platform); };
+    w.Command1.onClick = [&w] { frmHyperLnkMsg_Command1_Click(w); };
+}
+
+}  // namespace trv::ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "app/program.h"
+#include "ui/window_spec.h"
+
+namespace trv::ui {
+
+// The whole program put together: the windows of every subsystem, their
+// descriptions, and each control's events wired to its handler. Both front
+// ends (the GUI and trv-cli) run one of these.
+class Application {
+public:
+    explicit Application(Platform& platform);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    Program& program() { return program_; }
+
+    // Loads the main window: its design-time state, then the start-up sequence.
+    void start();
+
+    WindowModel* window(const std::string& name);
+    const WindowSpec* spec(const std::string& windowName) const;
+    // The windows in a stable order, the main window first.
+    std::vector<std::string> windowNames() const;
+
+private:
+    void addWindow(WindowModel& window, const WindowSpec& spec);
+    void wireForm1();
+    void wireHyperLinkWindow();
+
+    Program program_;
+    std::map<std::string, const WindowSpec*> specs_;
+    std::vector<std::string> order_;
+};
+
+// Gives a window's controls their design-time captions, entries and visibility.
+void loadDesign(const WindowSpec& spec, WindowModel& window);
+
+}  // namespace trv::ui

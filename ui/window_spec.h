@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace trv::ui {
+
+// What kind of control a window description places. The kinds are the ones
+// the windows use; the GUI picks a widget for each.
+enum class ControlKind {
+    Label,
+    TextBox,         // editable text box
+    ReadOnlyBox,     // text box the user cannot edit
+    BannerBox,       // read-only, borderless banner text
+    Button,
+    ComboBox,        // drop-down list that also accepts typed text
+    PickList,        // drop-down list that only lets the user pick an entry
+    ListBox,         // plain list box
+    Picture,
+};
+
+// Where a control sits, in twips (1440 to the inch; 15 twips to a pixel at 96 dpi).
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct FontSpec {
+    std::string family;  // empty: the window's default font
+    int pointSize = 0;   // 0: the default size
+    bool bold = false;
+};
+
+// One control of a window as it stands at design time. `caption` is the
+// design-time caption of a button or label, or the design-time text of a box
+// or list. `items` are design-time entries of a list.
+struct ControlSpec {
+    std::string name;
+    ControlKind kind = ControlKind::Label;
+    std::string caption;
+    Twips place;
+    FontSpec font;
+    bool visible = true;
+    std::vector<std::string> items;
+    std::string tooltip;
+    bool link = false;  // drawn as a link: underlined, highlight colour, hand pointer
+    // Handlers that the control's events call, by name; documentation for the
+    // reader and checked against the wiring by the tests.
+    std::string onClick;
+    std::string onChange;
+};
+
+enum class BorderStyle { Sizable, FixedDialog };
+
+struct WindowSpec {
+    std::string name;
+    std::string caption;
+    int clientWidth = 0;   // twips
+    int clientHeight = 0;  // twips
+    BorderStyle border = BorderStyle::Sizable;
+    bool modal = false;
+    FontSpec font;  // default font of the window's controls
+    std::vector<ControlSpec> controls;
+
+    const ControlSpec* find(const std::string& controlName) const;
+};
+
+constexpr int twipsPerPixel = 15;
+
+}  // namespace trv::ui
