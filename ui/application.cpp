@@ -2,6 +2,8 @@
 
 #include "app/form1.h"
 #include "app/state_files.h"
+#include "catalogue/choices.h"
+#include "projects/projects.h"
 #include "ui/windows.h"
 
 namespace trv::ui {
@@ -68,6 +70,23 @@ void Application::wireForm1() {
     f.cmbAutocadversion.onClick = [&p] { cmbAutocadversion_Click(p); };
     f.cmbdesignasbuilt.onClick = [&p] { cmbdesignasbuilt_Click(p); };
     f.txtfacilitynb.onChange = [&p] { txtfacilitynb_Change(p); };
+
+    // Projects.
+    p.procs.FillProjectList = [&p] { FillProjectList(p); };
+    p.procs.fillCodeLists = [&p] { cmdProjectcode_Click(p); };
+    f.cmbProjectCode.onClick = [&p] { cmbProjectCode_Click(p); };
+    f.cmdtypeprojcode.onClick = [&p] { cmdtypeprojcode_Click(p); };
+    f.cmdProjectcode.onClick = [&p] { cmdProjectcode_Click(p); };
+
+    // The naming catalogue.
+    p.procs.fillDisciplineList = [&p] { fillDisciplineList(p); };
+    p.procs.fillSheetTypeList = [&p] { fillSheetTypeList(p); };
+    p.procs.disciplinecode1 = [&p] { disciplinecode1(p); };
+    f.cmbdisciplines.onClick = [&p] { cmbdisciplines_Click(p); };
+    f.cmdDisciplines.onClick = [&p] { cmdDisciplines_Click(p); };
+    f.cmddesignator2.onClick = [&p] { cmddesignator2_Click(p); };
+    f.cmdModels.onClick = [&p] { cmdModels_Click(p); };
+    f.cmbSheettype.onClick = [&p] { cmbSheettype_Click(p); };
 }
 
 void Application::wireHyperLinkWindow() {
