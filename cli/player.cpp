@@ -108,7 +108,7 @@ void Player::error(const std::string& what) {
     scriptError_ = true;
 }
 
-Control* Player::findControl(const std::string& name, std::string* kindOut) {
+Control* Player::findControl(const std::string& name) {
     std::string windowName = "Form1";
     std::string controlName = name;
     if (const auto dot = name.find('.'); dot != std::string::npos) {
@@ -125,7 +125,6 @@ Control* Player::findControl(const std::string& name, std::string* kindOut) {
         error("unknown control " + name);
         return nullptr;
     }
-    (void)kindOut;
     return c;
 }
 
@@ -175,9 +174,22 @@ void Player::execute(const std::vector<std::string>& words) {
 
     const bool takesText = cmd == "choose" || cmd == "type" || cmd == "set" || cmd == "expect";
     if (takesText ? !need(3) : !need(2)) return;
+    if (cmd == "print" && words[1].find('.') == std::string::npos && app_.window(words[1])) {
+        const WindowModel* w = app_.window(words[1]);
+        out_ << words[1] << (w->visible ? " is shown" : w->loaded ? " is hidden" : " is not loaded") << '\n';
+        return;
+    }
     Control* c = findControl(words[1]);
     if (!c) return;
     const ControlKind kind = kindOf(words[1]);
+
+    // What the user does needs the control on screen; code (set, clear) does not.
+    if (cmd == "click" || cmd == "choose" || cmd == "type") {
+        const auto dot = words[1].find('.');
+        const WindowModel* w = app_.window(dot == std::string::npos ? "Form1" : words[1].substr(0, dot));
+        if (!w->visible) return error(words[1] + ": its window is not on show");
+        if (!c->visible) return error(words[1] + " is hidden");
+    }
 
     if (cmd == "click") {
         if (c->enabled) c->click();

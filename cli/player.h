@@ -62,7 +62,7 @@ private:
     void run(const std::string* modalWindow);
     void execute(const std::vector<std::string>& words);
     void runModal(const std::string& windowName);
-    Control* findControl(const std::string& name, std::string* kindOut = nullptr);
+    Control* findControl(const std::string& name);
     void error(const std::string& what);
 
     ui::Application& app_;

@@ -39,17 +39,43 @@ std::vector<std::string> splitComponents(const std::string& path, bool& absolute
     return parts;
 }
 
-std::vector<std::string> entryNames(const std::string& dir) {
-    std::vector<std::string> names;
+struct Entry {
+    std::string name;
+    bool file;  // a regular file, or a link to one
+};
+
+// The entries of a folder in the order a Windows file system lists them:
+// by upper-case name (the key computed once per name).
+std::vector<Entry> folderEntries(const std::string& dir, const std::string& prefix = {}) {
+    std::vector<std::pair<std::string, Entry>> keyed;
     DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (!d) return names;
+    if (!d) return {};
+    const std::string upperPrefix = toUpper(prefix);
     while (dirent* e = ::readdir(d)) {
-        const std::string n = e->d_name;
-        if (n != "." && n != "..") names.push_back(n);
+        std::string n = e->d_name;
+        if (n == "." || n == "..") continue;
+        std::string key = toUpper(n);
+        if (key.compare(0, upperPrefix.size(), upperPrefix) != 0) continue;
+        bool file = e->d_type == DT_REG;
+        if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
+            struct stat st{};
+            file = ::stat((dir.empty() ? n : dir + "/" + n).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+        }
+        keyed.push_back({std::move(key), Entry{std::move(n), file}});
     }
     ::closedir(d);
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return lessNoCase(a, b); });
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
+    });
+    std::vector<Entry> entries;
+    entries.reserve(keyed.size());
+    for (auto& k : keyed) entries.push_back(std::move(k.second));
+    return entries;
+}
+
+std::vector<std::string> entryNames(const std::string& dir) {
+    std::vector<std::string> names;
+    for (auto& e : folderEntries(dir)) names.push_back(std::move(e.name));
     return names;
 }
 
@@ -211,18 +237,14 @@ bool NativePlatform::createFolder(const std::string& path) {
 }
 
 std::vector<std::string> NativePlatform::listFiles(const std::string& folder) {
-    const std::string dir = nativePath(folder);
-    std::vector<std::string> files;
-    for (auto& name : entryNames(dir))
-        if (isRegularFile(join(dir, name))) files.push_back(std::move(name));
-    return files;
+    return listFilesStartingWith(folder, {});
 }
 
 std::vector<std::string> NativePlatform::listFilesStartingWith(const std::string& folder,
                                                                const std::string& prefix) {
     std::vector<std::string> files;
-    for (auto& name : listFiles(folder))
-        if (startsWithNoCase(name, prefix)) files.push_back(std::move(name));
+    for (auto& e : folderEntries(nativePath(folder), prefix))
+        if (e.file) files.push_back(std::move(e.name));
     return files;
 }
 

@@ -41,16 +41,32 @@ void FieldReader::skipBlanks() {
     while (pos_ < data_.size() && (data_[pos_] == ' ' || data_[pos_] == '\t')) ++pos_;
 }
 
+void FieldReader::skipBlankLines() {
+    // A line holding nothing but blanks lies between records, not in one:
+    // taken as an empty field it would shift every later record of the file.
+    while (pos_ == 0 || data_[pos_ - 1] == '\r' || data_[pos_ - 1] == '\n') {
+        std::size_t i = pos_;
+        while (i < data_.size() && (data_[i] == ' ' || data_[i] == '\t')) ++i;
+        if (i >= data_.size() || (data_[i] != '\r' && data_[i] != '\n')) return;
+        pos_ = i;
+        skipLineEnd();
+    }
+}
+
 std::string FieldReader::next() {
+    skipBlankLines();
     skipBlanks();
     if (pos_ >= data_.size()) throw ReadPastEnd();
     std::string field;
     if (data_[pos_] == '"') {
         const std::size_t close = data_.find('"', pos_ + 1);
         if (close == std::string::npos) {
-            // A file cut short inside a quoted field: the field runs to the end.
-            field = data_.substr(pos_ + 1);
-            pos_ = data_.size();
+            // A file cut short inside a quoted field: the field runs to the
+            // end of its line, and the line end is no part of it.
+            const std::size_t start = pos_ + 1;
+            while (pos_ < data_.size() && !atLineEnd()) ++pos_;
+            field = data_.substr(start, pos_ - start);
+            skipLineEnd();
             return field;
         }
         field = data_.substr(pos_ + 1, close - pos_ - 1);

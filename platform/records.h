@@ -24,7 +24,7 @@ public:
 // a field that begins with a double quote runs to the next double quote (the
 // quotes are removed); a bare field runs to the next comma or line end with
 // the blanks around it removed; a line end also ends a field. CR LF, LF and CR
-// all end a line.
+// all end a line. Lines holding only blanks are skipped.
 class FieldReader {
 public:
     explicit FieldReader(std::string content) : data_(std::move(content)) {}
@@ -40,6 +40,7 @@ private:
     bool atLineEnd() const;
     void skipLineEnd();
     void skipBlanks();
+    void skipBlankLines();
 
     std::string data_;
     std::size_t pos_ = 0;

@@ -102,9 +102,10 @@ void CheckInternalNumber(Program& p) {
 void cmdtypeprojcode_Click(Program& p) {
     auto& f = p.form1;
     p.loadSettings();
-    // With an unusable configuration every path would be empty: the folders
-    // would be tested and created from the file-system root.
-    if (!p.settings.InitOK) return;
+    // Without a loaded configuration every path would be empty: the folders
+    // would be tested and created from the file-system root. (An unreadable
+    // saved choice also clears InitOK, but leaves the paths usable.)
+    if (p.settings.ProjectPath.empty()) return;
     int step = 0;
     try {
         EnsureStateFolders(p);

@@ -1,8 +1,12 @@
 #include "ui/application.h"
 
+#include <initializer_list>
+
 #include "app/form1.h"
 #include "app/state_files.h"
 #include "catalogue/choices.h"
+#include "naming/compose.h"
+#include "naming/copy_open.h"
 #include "projects/projects.h"
 #include "ui/windows.h"
 
@@ -23,8 +27,13 @@ void loadDesign(const WindowSpec& spec, WindowModel& window) {
 Application::Application(Platform& platform) : program_(platform) {
     addWindow(program_.form1, form1Spec());
     addWindow(program_.hyperlnk, hyperLinkMessageSpec());
+    addWindow(dialogs_.frmArchitecture, architectureDialogSpec());
+    addWindow(dialogs_.frmLegElev, legElevDialogSpec());
+    addWindow(dialogs_.frmSections, sectionsDialogSpec());
+    addWindow(dialogs_.frmOtherDiscip, otherDisciplinesDialogSpec());
     wireForm1();
     wireHyperLinkWindow();
+    wireUserCodeDialogs();
 }
 
 void Application::addWindow(WindowModel& window, const WindowSpec& spec) {
@@ -87,6 +96,15 @@ void Application::wireForm1() {
     f.cmddesignator2.onClick = [&p] { cmddesignator2_Click(p); };
     f.cmdModels.onClick = [&p] { cmdModels_Click(p); };
     f.cmbSheettype.onClick = [&p] { cmbSheettype_Click(p); };
+
+    // Drawing names, templates and opening.
+    auto& d = dialogs_;
+    f.cmdModelname.onClick = [&p, &d] { cmdModelname_Click(p, d); };
+    f.cmdSheetName.onClick = [&p] { cmdSheetName_Click(p); };
+    f.cmdCopyModel.onClick = [&p, &d] { cmdCopyModel_Click(p, d); };
+    f.cmdcopysheet.onClick = [&p] { cmdcopysheet_Click(p); };
+    f.cmdOpen.onClick = [&p, &d] { cmdOpen_Click(p, d); };
+    f.cmdOpen2.onClick = [&p] { cmdOpen2_Click(p); };
 }
 
 void Application::wireHyperLinkWindow() {
@@ -95,6 +113,28 @@ void Application::wireHyperLinkWindow() {
     w.onActivate = [&w] { frmHyperLnkMsg_Form_Activate(w); };
     w.Label1.onClick = [&w, &p] { frmHyperLnkMsg_Label1_Click(w, p.platform); };
     w.Command1.onClick = [&w] { frmHyperLnkMsg_Command1_Click(w); };
+}
+
+void Application::wireUserCodeDialogs() {
+    Program& p = program_;
+    auto& d = dialogs_;
+    p.form1.cmdcode12.onClick = [&p, &d] { cmdcode12_Click(p, d); };
+
+    // Each time a dialog is loaded for display its lists are filled afresh,
+    // after its design-time state.
+    const std::initializer_list<UserCodeDialog*> all = {&d.frmArchitecture, &d.frmLegElev, &d.frmSections,
+                                                        &d.frmOtherDiscip};
+    for (UserCodeDialog* dialog : all) {
+        dialog->onLoad = [design = dialog->onLoad, dialog] {
+            if (design) design();
+            fillDialogLists(*dialog);
+        };
+    }
+
+    d.frmArchitecture.Command1.onClick = [&p, &d] { frmArchitecture_Command1_Click(p, d.frmArchitecture); };
+    d.frmLegElev.Command1.onClick = [&p, &d] { frmLegElev_Command1_Click(p, d.frmLegElev); };
+    d.frmSections.Command1.onClick = [&p, &d] { frmSections_Command1_Click(p, d.frmSections); };
+    d.frmOtherDiscip.Command1.onClick = [&p, &d] { frmOtherDiscip_Command1_Click(p, d.frmOtherDiscip); };
 }
 
 }  // namespace trv::ui

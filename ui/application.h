@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "naming/user_code_dialogs.h"
 #include "ui/window_spec.h"
 
 namespace trv::ui {
@@ -18,6 +19,7 @@ public:
     Application& operator=(const Application&) = delete;
 
     Program& program() { return program_; }
+    UserCodeDialogs& dialogs() { return dialogs_; }
 
     // Loads the main window: its design-time state, then the start-up sequence.
     void start();
@@ -31,8 +33,10 @@ private:
     void addWindow(WindowModel& window, const WindowSpec& spec);
     void wireForm1();
     void wireHyperLinkWindow();
+    void wireUserCodeDialogs();
 
     Program program_;
+    UserCodeDialogs dialogs_;
     std::map<std::string, const WindowSpec*> specs_;
     std::vector<std::string> order_;
 };

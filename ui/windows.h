@@ -11,4 +11,10 @@ const WindowSpec& form1Spec();
 // written; after "Ok" the program ends.
 const WindowSpec& hyperLinkMessageSpec();
 
+// The user code dialogs that "Press for User Codes" opens; not modal.
+const WindowSpec& architectureDialogSpec();      // frmArchitecture
+const WindowSpec& legElevDialogSpec();           // frmLegElev
+const WindowSpec& sectionsDialogSpec();          // frmSections
+const WindowSpec& otherDisciplinesDialogSpec();  // frmOtherDiscip
+
 }  // namespace trv::ui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The grammar of drawing names, as pure functions of their field values.
+namespace trv::naming {
+
+// The facility number as it enters a name: two characters unchanged, one
+// with "0" in front, none as "00", upper-cased. Nothing for a longer text.
+std::optional<std::string> padFacilityNumber(std::string_view text);
+
+// A value that ends up in a file or folder name must not hold a character
+// that cannot stand in a Windows file name (\ / : * ? " < > | or a control
+// character); a folder name must not be "." or "..".
+bool isSafeNamePart(std::string_view value);
+bool isSafeFolderName(std::string_view value);
+
+// The user code dialog that a discipline and a model file type call for.
+enum class UserCodeDialogKind { Architecture, LegElev, Sections, OtherDisciplines, None };
+UserCodeDialogKind userCodeDialogFor(std::string_view discipline, std::string_view modelType);
+
+struct DialogResults {
+    std::string tdrawingtype;
+    std::string fbnumber;
+    std::string partnumber;
+};
+
+// Whether the dialog's "Apply" would accept these results (it stores them
+// even when it refuses).
+bool dialogAccepts(UserCodeDialogKind kind, const DialogResults& r);
+
+// The user code derived from a dialog's results; "00-00" when the dialog
+// would refuse them, so a rejected entry never reaches a name.
+std::string userCodeFrom(UserCodeDialogKind kind, const DialogResults& r);
+
+// The model file name: internal code, facility number, designator, model
+// file type code and user code joined by hyphens, upper-cased; a user code
+// that is not exactly five characters becomes "00-00".
+std::string composeModelName(std::string_view internalCode, std::string_view facility,
+                             std::string_view disciplineCode, std::string_view modelTypeCode,
+                             std::string_view userCode);
+
+// The form DDD-X of a typed sheet number: three digits, a hyphen, any one character.
+bool isSheetNumberForm(std::string_view text);
+
+// The sheet name base: internal code, facility number, designator and the
+// sheet type digit (written as a decimal number, -1 for typed text).
+std::string sheetNameBase(std::string_view internalCode, std::string_view facility,
+                          std::string_view disciplineCode, int sheetTypeIndex);
+
+// The next free sheet number after the files of a sheet folder that begin
+// with the name base: one more than the highest number found, at least
+// three digits. Nothing when a name does not end in a number.
+std::optional<std::string> nextSheetNumber(const std::vector<std::string>& fileNames,
+                                           std::string_view nameBase);
+
+// The file name part of a path without its extension: "C:\a\b.c.dwg" gives "b".
+std::string GetFileName(std::string_view flname);
+
+}  // namespace trv::naming

@@ -1,0 +1,11 @@
+# IndividualTemplatePath empty.
+source "$(dirname "$0")/../office.sh"
+write_ini "ResourcePath=$W/resources" \
+    "Velunor=$W/velunor" \
+    "ProjectPath=$W/projects" \
+    "IndividualTemplatePath=" \
+    "SheetTemplatePath=$W/sheet_templates" \
+    "ResourceCopyDestPath=$W/delivery" \
+    "DispCreateProjBtn=1" \
+    "DispNCSBtn=1" \
+    "OpenInAutoCAD=$W/bin/acad"

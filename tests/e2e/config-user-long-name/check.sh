@@ -1,0 +1,3 @@
+set -e
+[ ! -e projects/long ]
+[ -f projects/PROJECTS/curproject.txt ]

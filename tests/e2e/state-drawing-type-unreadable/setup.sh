@@ -1,0 +1,6 @@
+# An empty drawing type file.
+d="$W/projects/tester/PROJECTS"
+mkdir -p "$d"
+printf '"KLV-13000-C000","HARBOUR TERMINAL EXTENSION","KLV-13000-C000"\r\n' > "$d/curproject.txt"
+printf '"Architectural"\r\n' > "$d/curdiscipline.txt"
+: > "$d/curdrawingtype.txt"

@@ -1,0 +1,2 @@
+set -e
+printf '"01"\r\n' | cmp - projects/tester/PROJECTS/facilnumber.txt

@@ -1,0 +1,163 @@
+#include "naming/names.h"
+
+#include <gtest/gtest.h>
+
+namespace trv::naming {
+namespace {
+
+TEST(FacilityNumber, PaddedAndUpperCased) {
+    const struct {
+        const char* typed;
+        const char* expected;  // nullptr: refused
+    } cases[] = {
+        {"7", "07"}, {"", "00"}, {"b2", "B2"}, {"01", "01"}, {"é", "0É"}, {"123", nullptr}, {"ab ", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto padded = padFacilityNumber(c.typed);
+        if (c.expected) {
+            ASSERT_TRUE(padded) << c.typed;
+            EXPECT_EQ(*padded, c.expected) << c.typed;
+        } else {
+            EXPECT_FALSE(padded) << c.typed;
+        }
+    }
+}
+
+TEST(SafeNames, RefusesWhatCannotStandInAWindowsFileName) {
+    for (const char* bad : {"a/b", "a\\b", "c:", "*", "a?", "\"", "<", ">", "|", "tab\there", "\x01", "\x7f"})
+        EXPECT_FALSE(isSafeNamePart(bad)) << bad;
+    for (const char* good : {"Floor Plan", "Fire_Protection", "01", "Riser_One-Line Diagrams", "É", ""})
+        EXPECT_TRUE(isSafeNamePart(good)) << good;
+    EXPECT_FALSE(isSafeFolderName("."));
+    EXPECT_FALSE(isSafeFolderName(".."));
+    EXPECT_TRUE(isSafeFolderName("..a"));
+}
+
+TEST(UserCodeDialog, ChosenByDisciplineAndModelType) {
+    using K = UserCodeDialogKind;
+    const struct {
+        const char* discipline;
+        const char* model;
+        K expected;
+    } cases[] = {
+        {"Architectural", "Floor Plan", K::Architecture},
+        {"Architectural", "Demolition_Plan", K::Architecture},
+        {"Architectural", "Area calculation occupancy Plan", K::Architecture},
+        {"Architectural", "Legend", K::LegElev},
+        {"Structural", "Legend", K::LegElev},
+        {"Civil", "Details", K::LegElev},
+        {"Architectural", "Sections", K::Sections},
+        {"Landscape", "Sections", K::Sections},
+        {"Structural", "Foundation Plan", K::OtherDisciplines},
+        {"Civil", "Demolition_Plan", K::OtherDisciplines},
+        {"Structural", "Floor Plan", K::None},
+        {"Equipment", "Equipment Plan", K::None},
+        {"Interiors", "Roof Plan", K::None},
+        // A discipline other than the exact word "Architectural" is another discipline.
+        {"architectural", "Floor Plan", K::None},
+        {"architectural", "Road Plan", K::OtherDisciplines},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(userCodeDialogFor(c.discipline, c.model), c.expected) << c.discipline << " / " << c.model;
+}
+
+TEST(UserCode, DerivedFromDialogResults) {
+    using K = UserCodeDialogKind;
+    const struct {
+        K kind;
+        DialogResults results;
+        const char* expected;
+    } cases[] = {
+        {K::Architecture, {"Floor", "1", "0"}, "F1-P0"},
+        {K::Architecture, {"Basement", "2", "1"}, "B2-P1"},
+        {K::Architecture, {"", "3", "1"}, "3-P1"},
+        {K::Architecture, {"Floor", "12", "0"}, "00-00"},  // refused by the dialog
+        {K::Architecture, {"", "", ""}, "00-00"},          // never applied
+        {K::LegElev, {"Elevations", "1", "0"}, "E1-P0"},
+        {K::LegElev, {"Legend", "2", "0"}, "L2-P0"},
+        {K::LegElev, {"Schedule", "3", "0"}, "S3-P0"},
+        {K::LegElev, {"Details", "3", "1"}, "D3-P1"},
+        {K::LegElev, {"Details", "3", "12"}, "00-00"},
+        {K::Sections, {"Sections", "AA", "1"}, "AA-P1"},
+        {K::Sections, {"Sections", "AAA", "1"}, "00-00"},
+        {K::OtherDisciplines, {"", "01", "02"}, "01-02"},
+        {K::OtherDisciplines, {"", "1X", "XX"}, "1X-XX"},
+        {K::OtherDisciplines, {"", "123", "4"}, "00-00"},  // would otherwise be the five characters 123-4
+        {K::OtherDisciplines, {"", "", ""}, "-"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(userCodeFrom(c.kind, c.results), c.expected)
+            << c.results.tdrawingtype << "/" << c.results.fbnumber << "/" << c.results.partnumber;
+    }
+}
+
+TEST(ModelName, ComposedAndUpperCased) {
+    EXPECT_EQ(composeModelName("KLV-13000-C000", "01", "A", "FP", "F1-P0"), "KLV-13000-C000-01-A-FP-F1-P0");
+    EXPECT_EQ(composeModelName("klv-13000-c000", "b2", "s", "sp", "1x-xx"), "KLV-13000-C000-B2-S-SP-1X-XX");
+    // A user code that is not five characters long is replaced.
+    EXPECT_EQ(composeModelName("KLV-13000-C000", "01", "A", "FP", "-P"), "KLV-13000-C000-01-A-FP-00-00");
+    EXPECT_EQ(composeModelName("KLV-13000-C000", "01", "A", "FP", "F12-P0"), "KLV-13000-C000-01-A-FP-00-00");
+    // No designator: two hyphens side by side.
+    EXPECT_EQ(composeModelName("KLV-13000-C000", "01", "", "FP", "F1-P0"), "KLV-13000-C000-01--FP-F1-P0");
+    EXPECT_EQ(composeModelName("KLV-13000-C000", "01", "A", "FP", "F1-P0").size() + 4, 32u);
+    EXPECT_EQ(composeModelName("KLV-13000-PB00", "01", "A", "FP", "F1-P0").size() + 4, 32u);
+    EXPECT_EQ(composeModelName("KLV-13000-PB000", "01", "A", "FP", "F1-P0").size() + 4, 33u);
+}
+
+TEST(SheetNumber, TypedFormDddX) {
+    for (const char* ok : {"101-a", "123- ", "000-0", "999-É"}) EXPECT_TRUE(isSheetNumberForm(ok)) << ok;
+    for (const char* bad : {"12-34", "1234", "1234-", "101-ab", "a01-1", "10a-1", "101_1", "", "１01-1"})
+        EXPECT_FALSE(isSheetNumberForm(bad)) << bad;
+}
+
+TEST(SheetNumber, NameBase) {
+    EXPECT_EQ(sheetNameBase("KLV-13000-C000", "01", "A", 1), "KLV-13000-C000-01-A-1");
+    EXPECT_EQ(sheetNameBase("KLV-13000-C000", "01", "X", -1), "KLV-13000-C000-01-X--1");
+}
+
+TEST(SheetNumber, NextFreeNumberInAFolder) {
+    const std::string base = "KLV-13000-C000-01-A-1";
+    const struct {
+        std::vector<std::string> files;
+        const char* expected;  // nullptr: the number cannot be calculated
+    } cases[] = {
+        {{}, "000"},
+        {{base + "000.dwg"}, "001"},
+        {{base + "000.dwg", base + "003.dwg", base + "002-A.dwg"}, "004"},
+        {{base + "099.dwg", base + "100.dwg"}, "101"},
+        {{base + "100.dwg", base + "099.dwg"}, "101"},  // the listing order does not matter
+        {{base + "999.dwg"}, "1000"},
+        {{base + "999.dwg", base + "1000.dwg"}, "1001"},
+        {{base + "1000.dwg", base + "1001.bak"}, "1002"},
+        {{base + "009.dwg"}, "010"},
+        {{base + "041.bak", base + "007.dwl"}, "042"},  // other extensions take part
+        {{"klv-13000-c000-01-a-1005.dwg"}, "006"},      // names in other letter case too
+        {{base + "005-b.dwg", base + "004.dwg"}, "006"},
+        {{base + "ABC.dwg"}, nullptr},
+        {{base + "000.dwg", base + "0 1.dwg"}, nullptr},  // a blank is no digit
+        {{base + "+12.dwg"}, nullptr},
+        {{base + "1e2.dwg"}, nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto next = nextSheetNumber(c.files, base);
+        if (c.expected) {
+            ASSERT_TRUE(next) << c.files.size();
+            EXPECT_EQ(*next, c.expected) << c.files.front();
+        } else {
+            EXPECT_FALSE(next) << c.files.back();
+        }
+    }
+}
+
+TEST(FileName, LastComponentWithoutExtension) {
+    const struct {
+        const char* path;
+        const char* expected;
+    } cases[] = {
+        {"C:\\a\\b.c.dwg", "b"}, {"x", "x"}, {"x.dwg", "x"}, {"\\a\\", ""}, {"a\\.dwg", ""}, {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GetFileName(c.path), c.expected) << c.path;
+}
+
+}  // namespace
+}  // namespace trv::naming
