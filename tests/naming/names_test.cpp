@@ -133,6 +133,7 @@ TEST(SheetNumber, NextFreeNumberInAFolder) {
         {{base + "041.bak", base + "007.dwl"}, "042"},  // other extensions take part
         {{"klv-13000-c000-01-a-1005.dwg"}, "006"},      // names in other letter case too
         {{base + "005-b.dwg", base + "004.dwg"}, "006"},
+        {{base + "099.dwg", base + "101-é.dwg"}, "102"},  // positions count characters, not bytes
         {{base + "ABC.dwg"}, nullptr},
         {{base + "000.dwg", base + "0 1.dwg"}, nullptr},  // a blank is no digit
         {{base + "+12.dwg"}, nullptr},

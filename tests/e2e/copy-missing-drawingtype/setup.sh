@@ -1,0 +1,2 @@
+mkdir -p templates/Architectural && printf 'tpl' > "templates/Architectural/Floor Plan.dwg"
+printf 'style' > resources/style_sheets/KLV-13000-C000.dwg

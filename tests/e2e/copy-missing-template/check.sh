@@ -1,0 +1,2 @@
+set -e
+[ -z "$(find projects/PROJECTS -type f)" ]

@@ -1,0 +1,1 @@
+mkdir -p templates/Architectural && printf 'legend template' > templates/Architectural/Legend.dwg

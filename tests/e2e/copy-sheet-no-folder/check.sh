@@ -1,0 +1,1 @@
+[ ! -e projects/PROJECTS/KLV-13000-C000 ]

@@ -1,0 +1,1 @@
+printf 'style' > resources/style_sheets/KLV-13000-C000.dwg

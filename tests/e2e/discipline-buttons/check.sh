@@ -1,0 +1,1 @@
+printf '"Roads"\r\n' | cmp - projects/tester/PROJECTS/curdiscipline.txt

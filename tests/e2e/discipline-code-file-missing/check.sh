@@ -1,0 +1,1 @@
+[ -z "$(find projects -name '*.dwg')" ]

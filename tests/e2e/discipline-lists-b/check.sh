@@ -1,0 +1,1 @@
+printf '"Telecommunication"\r\n' | cmp - projects/tester/PROJECTS/curdiscipline.txt

@@ -1,0 +1,1 @@
+[ -z "$(find projects -name curdiscipline.txt)" ]

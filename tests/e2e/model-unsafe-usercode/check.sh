@@ -1,0 +1,1 @@
+[ -z "$(find projects -type f ! -path 'projects/tester/*')" ]

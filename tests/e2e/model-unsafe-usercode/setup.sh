@@ -1,0 +1,1 @@
+mkdir -p templates/Structural && printf 'tpl' > "templates/Structural/Foundation Plan.dwg"

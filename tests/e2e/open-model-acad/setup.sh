@@ -1,0 +1,1 @@
+mkdir -p templates/Architectural && printf 'tpl' > "templates/Architectural/Floor Plan.dwg"
