@@ -2,6 +2,7 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue/tables.h"
 #include "ui/window_spec.h"
 #include "ui/windows.h"
 
@@ -33,30 +34,10 @@ ControlSpec& add(WindowSpec& window, ControlKind kind, std::string name, std::st
 // Design-time entries of lstDisciplines: the seventeen disciplines in the
 // order of cmbdisciplines. No code reads this list.
 std::vector<std::string> disciplineEntries() {
-    return {"Architectural",    "Civil",
-            "Electrical",       "Equipment",
-            "Fire_Protection",  "Hazardous_Materials",
-            "General",          "Geotechnical",
-            "Interiors",        "Landscape",
-            "Marine_Works",     "Mechanical",
-            "Plumbing",         "Roads",
-            "Structural",       "Survey_and_Mapping",
-            "Telecommunication"};
-}
-
-// Design-time entries of lstsheettype: the ten sheet types. No code reads
-// this list either.
-std::vector<std::string> sheetTypeEntries() {
-    return {"0:General(Symbols, legend, notes, titles, cover, etc)",
-            "1:Layouts&site plans",
-            "2:Plans",
-            "3:Elevations & Sections(vertical views)",
-            "4:Enlarged scale(plans, elevations, stair sections that are not details)",
-            "5:Details",
-            "6:Schedules & Diagrams",
-            "7:Spare",
-            "8:Combined content(Plans, Elevations, Sections, layouts, on one sheet)",
-            "9:3D Representations(isometric, perspectives, photographs)"};
+    std::vector<std::string> names;
+    for (const auto& d : catalogue::disciplines())
+        if (d.listed) names.push_back(d.name);
+    return names;
 }
 
 void addHeader(WindowSpec& w) {
@@ -225,7 +206,7 @@ void addBelowClientArea(WindowSpec& w) {
     add(w, K::Button, "cmdModelusr", "", {5040, 11400, 495, 375});
 
     add(w, K::ListBox, "lstDisciplines", "", {240, 11880, 3615, 1815}).items = disciplineEntries();
-    add(w, K::ListBox, "lstsheettype", "", {3960, 11880, 5775, 1815}).items = sheetTypeEntries();
+    add(w, K::ListBox, "lstsheettype", "", {3960, 11880, 5775, 1815}).items = catalogue::sheetTypes();
 }
 
 WindowSpec makeForm1() {
