@@ -144,8 +144,8 @@ void Player::execute(const std::vector<std::string>& words) {
             windowName = name.substr(0, dot);
             controlName = name.substr(dot + 1);
         }
-        const ui::WindowSpec* spec = app_.spec(windowName);
-        const ui::ControlSpec* c = spec ? spec->find(controlName) : nullptr;
+        const ui::WindowDescription* desc = app_.desc(windowName);
+        const ui::ControlDescription* c = desc ? desc->find(controlName) : nullptr;
         return c ? c->kind : ControlKind::Label;
     };
 

@@ -18,4 +18,4 @@ ensure_packages() {
 
 # What building and testing TRV needs beyond a C++ toolchain.
 trv_build_packages=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libqt6svg6-dev libgl-dev fonts-dejavu-core)
+    qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core)

@@ -12,9 +12,9 @@
 
 namespace trv::ui {
 
-void loadDesign(const WindowSpec& spec, WindowModel& window) {
-    window.caption = spec.caption;
-    for (const auto& c : spec.controls) {
+void loadDesign(const WindowDescription& desc, WindowModel& window) {
+    window.caption = desc.caption;
+    for (const auto& c : desc.controls) {
         Control* control = window.controls.find(c.name);
         if (!control) continue;
         control->loadItems(c.items);
@@ -25,25 +25,25 @@ void loadDesign(const WindowSpec& spec, WindowModel& window) {
 }
 
 Application::Application(Platform& platform) : program_(platform) {
-    addWindow(program_.form1, form1Spec());
-    addWindow(program_.hyperlnk, hyperLinkMessageSpec());
-    addWindow(dialogs_.frmArchitecture, architectureDialogSpec());
-    addWindow(dialogs_.frmLegElev, legElevDialogSpec());
-    addWindow(dialogs_.frmSections, sectionsDialogSpec());
-    addWindow(dialogs_.frmOtherDiscip, otherDisciplinesDialogSpec());
+    addWindow(program_.form1, form1Description());
+    addWindow(program_.hyperlnk, hyperLinkMessageDescription());
+    addWindow(dialogs_.frmArchitecture, architectureDialogDescription());
+    addWindow(dialogs_.frmLegElev, legElevDialogDescription());
+    addWindow(dialogs_.frmSections, sectionsDialogDescription());
+    addWindow(dialogs_.frmOtherDiscip, otherDisciplinesDialogDescription());
     wireForm1();
     wireHyperLinkWindow();
     wireUserCodeDialogs();
 }
 
-void Application::addWindow(WindowModel& window, const WindowSpec& spec) {
+void Application::addWindow(WindowModel& window, const WindowDescription& desc) {
     program_.addWindow(window);
-    specs_[window.name] = &spec;
+    descriptions_[window.name] = &desc;
     order_.push_back(window.name);
     if (&window != &program_.form1) {
         auto previous = window.onLoad;
-        window.onLoad = [&window, &spec, previous] {
-            loadDesign(spec, window);
+        window.onLoad = [&window, &desc, previous] {
+            loadDesign(desc, window);
             if (previous) previous();
         };
     }
@@ -54,16 +54,16 @@ WindowModel* Application::window(const std::string& name) {
     return it == program_.windows.end() ? nullptr : it->second;
 }
 
-const WindowSpec* Application::spec(const std::string& windowName) const {
-    const auto it = specs_.find(windowName);
-    return it == specs_.end() ? nullptr : it->second;
+const WindowDescription* Application::desc(const std::string& windowName) const {
+    const auto it = descriptions_.find(windowName);
+    return it == descriptions_.end() ? nullptr : it->second;
 }
 
 std::vector<std::string> Application::windowNames() const { return order_; }
 
 void Application::start() {
     auto& f = program_.form1;
-    loadDesign(form1Spec(), f);
+    loadDesign(form1Description(), f);
     f.loaded = true;
     Form_Load(program_);
     if (!program_.ended) f.visible = true;

@@ -5,7 +5,7 @@
 
 #include "app/program.h"
 #include "naming/user_code_dialogs.h"
-#include "ui/window_spec.h"
+#include "ui/window_description.h"
 
 namespace trv::ui {
 
@@ -25,23 +25,23 @@ public:
     void start();
 
     WindowModel* window(const std::string& name);
-    const WindowSpec* spec(const std::string& windowName) const;
+    const WindowDescription* desc(const std::string& windowName) const;
     // The windows in a stable order, the main window first.
     std::vector<std::string> windowNames() const;
 
 private:
-    void addWindow(WindowModel& window, const WindowSpec& spec);
+    void addWindow(WindowModel& window, const WindowDescription& desc);
     void wireForm1();
     void wireHyperLinkWindow();
     void wireUserCodeDialogs();
 
     Program program_;
     UserCodeDialogs dialogs_;
-    std::map<std::string, const WindowSpec*> specs_;
+    std::map<std::string, const WindowDescription*> descriptions_;
     std::vector<std::string> order_;
 };
 
 // Gives a window's controls their design-time captions, entries and visibility.
-void loadDesign(const WindowSpec& spec, WindowModel& window);
+void loadDesign(const WindowDescription& desc, WindowModel& window);
 
 }  // namespace trv::ui

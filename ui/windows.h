@@ -1,20 +1,20 @@
 #pragma once
 
-#include "ui/window_spec.h"
+#include "ui/window_description.h"
 
 namespace trv::ui {
 
 // The main window: every control it places, at start-up state.
-const WindowSpec& form1Spec();
+const WindowDescription& form1Description();
 
 // frmHyperLnkMsg, the modal window shown when the user's folder cannot be
 // written; after "Ok" the program ends.
-const WindowSpec& hyperLinkMessageSpec();
+const WindowDescription& hyperLinkMessageDescription();
 
 // The user code dialogs that "Press for User Codes" opens; not modal.
-const WindowSpec& architectureDialogSpec();      // frmArchitecture
-const WindowSpec& legElevDialogSpec();           // frmLegElev
-const WindowSpec& sectionsDialogSpec();          // frmSections
-const WindowSpec& otherDisciplinesDialogSpec();  // frmOtherDiscip
+const WindowDescription& architectureDialogDescription();      // frmArchitecture
+const WindowDescription& legElevDialogDescription();           // frmLegElev
+const WindowDescription& sectionsDialogDescription();          // frmSections
+const WindowDescription& otherDisciplinesDialogDescription();  // frmOtherDiscip
 
 }  // namespace trv::ui

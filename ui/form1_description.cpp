@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "catalogue/tables.h"
-#include "ui/window_spec.h"
+#include "ui/window_description.h"
 #include "ui/windows.h"
 
 namespace trv::ui {
@@ -13,16 +13,16 @@ namespace {
 using K = ControlKind;
 
 // The windows were laid out in 8 pt MS Sans Serif; the sizes below assume it.
-const FontSpec defaultFont{"MS Sans Serif", 8, false};
+const FontDescription defaultFont{"MS Sans Serif", 8, false};
 // Banners stand out from the working controls: larger and bold.
-const FontSpec bannerFont{"Arial", 10, true};
-const FontSpec arialFont{"Arial", 0, false};
+const FontDescription bannerFont{"Arial", 10, true};
+const FontDescription arialFont{"Arial", 0, false};
 
 // Appends a control and hands it back for the properties that are not
 // common to all. The reference is only good until the next call.
-ControlSpec& add(WindowSpec& window, ControlKind kind, std::string name, std::string caption,
+ControlDescription& add(WindowDescription& window, ControlKind kind, std::string name, std::string caption,
                  Twips place) {
-    ControlSpec control;
+    ControlDescription control;
     control.name = std::move(name);
     control.kind = kind;
     control.caption = std::move(caption);
@@ -40,7 +40,7 @@ std::vector<std::string> disciplineEntries() {
     return names;
 }
 
-void addHeader(WindowSpec& w) {
+void addHeader(WindowDescription& w) {
     // The manual project code entry. Both stay hidden: picking a code in
     // cmbProjectCode fills txtprojcode and runs the button's handler.
     {
@@ -68,7 +68,7 @@ void addHeader(WindowSpec& w) {
     add(w, K::ComboBox, "cmbdesignator2", "", {8400, 480, 3495, 315});
 }
 
-void addProjectArea(WindowSpec& w) {
+void addProjectArea(WindowDescription& w) {
     add(w, K::Label, "Label2", "KLV Internal Code :", {5040, 2160, 1710, 255});
     add(w, K::ReadOnlyBox, "txtprojfacilcode", "", {6840, 2040, 1215, 375});
 
@@ -100,7 +100,7 @@ void addProjectArea(WindowSpec& w) {
         "cmbdesignasbuilt_Click";
 }
 
-void addDisciplineArea(WindowSpec& w) {
+void addDisciplineArea(WindowDescription& w) {
     add(w, K::Label, "Label5", "Choose Discipline", {720, 4680, 1530, 255});
     add(w, K::ComboBox, "cmbdisciplines", "", {240, 4920, 3615, 315}).onClick =
         "cmbdisciplines_Click";
@@ -145,7 +145,7 @@ void addDisciplineArea(WindowSpec& w) {
     add(w, K::ReadOnlyBox, "txtSheetname", "", {9360, 6960, 3135, 375});
 }
 
-void addFileActionsAndTools(WindowSpec& w) {
+void addFileActionsAndTools(WindowDescription& w) {
     {
         // Kept for the record of the chosen version; AutoCAD is always
         // started from the OpenInAutoCAD setting.
@@ -186,7 +186,7 @@ void addFileActionsAndTools(WindowSpec& w) {
 }
 
 // Below the start-up client area: seen only when the window is enlarged.
-void addBelowClientArea(WindowSpec& w) {
+void addBelowClientArea(WindowDescription& w) {
     add(w, K::Button, "cmdProjectcode", "Choose Project Code", {240, 10920, 1695, 375}).onClick =
         "cmdProjectcode_Click";
     add(w, K::ComboBox, "cmbusercode", "", {2040, 10920, 2415, 315});
@@ -209,8 +209,8 @@ void addBelowClientArea(WindowSpec& w) {
     add(w, K::ListBox, "lstsheettype", "", {3960, 11880, 5775, 1815}).items = catalogue::sheetTypes();
 }
 
-WindowSpec makeForm1() {
-    WindowSpec w;
+WindowDescription makeForm1() {
+    WindowDescription w;
     w.name = "Form1";
     w.caption = "TRV";
     w.clientWidth = 12660;
@@ -226,8 +226,8 @@ WindowSpec makeForm1() {
     return w;
 }
 
-WindowSpec makeHyperLinkMessage() {
-    WindowSpec w;
+WindowDescription makeHyperLinkMessage() {
+    WindowDescription w;
     w.name = "frmHyperLnkMsg";
     w.caption = "TRV message";
     w.clientWidth = 7170;
@@ -258,14 +258,14 @@ WindowSpec makeHyperLinkMessage() {
 
 }  // namespace
 
-const WindowSpec& form1Spec() {
-    static const WindowSpec spec = makeForm1();
-    return spec;
+const WindowDescription& form1Description() {
+    static const WindowDescription desc = makeForm1();
+    return desc;
 }
 
-const WindowSpec& hyperLinkMessageSpec() {
-    static const WindowSpec spec = makeHyperLinkMessage();
-    return spec;
+const WindowDescription& hyperLinkMessageDescription() {
+    static const WindowDescription desc = makeHyperLinkMessage();
+    return desc;
 }
 
 }  // namespace trv::ui

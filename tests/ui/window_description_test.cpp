@@ -1,4 +1,4 @@
-#include "ui/window_spec.h"
+#include "ui/window_description.h"
 
 #include <gtest/gtest.h>
 
@@ -130,11 +130,11 @@ constexpr int form1Width = 12660;
 constexpr int form1Height = 10170;
 constexpr int belowAreaTop = 10920;
 
-const ControlSpec& control(const WindowSpec& window, const std::string& name) {
-    const ControlSpec* found = window.find(name);
+const ControlDescription& control(const WindowDescription& window, const std::string& name) {
+    const ControlDescription* found = window.find(name);
     if (found == nullptr) {
         ADD_FAILURE() << window.name << " has no control " << name;
-        static const ControlSpec none;
+        static const ControlDescription none;
         return none;
     }
     return *found;
@@ -148,8 +148,8 @@ std::size_t charCount(const std::string& s) {
 int right(const Twips& t) { return t.left + t.width; }
 int bottom(const Twips& t) { return t.top + t.height; }
 
-TEST(Form1Spec, IsTheSizableMainWindow) {
-    const WindowSpec& w = form1Spec();
+TEST(Form1Description, IsTheSizableMainWindow) {
+    const WindowDescription& w = form1Description();
     EXPECT_EQ(w.name, "Form1");
     EXPECT_EQ(w.caption, "TRV");
     EXPECT_EQ(w.clientWidth, form1Width);
@@ -158,11 +158,11 @@ TEST(Form1Spec, IsTheSizableMainWindow) {
     EXPECT_FALSE(w.modal);
 }
 
-TEST(Form1Spec, ControlsWithAFixedRectangleMatchTheLayout) {
-    const WindowSpec& w = form1Spec();
+TEST(Form1Description, ControlsWithAFixedRectangleMatchTheLayout) {
+    const WindowDescription& w = form1Description();
     for (const Placed& row : form1Placed) {
         SCOPED_TRACE(row.name);
-        const ControlSpec& c = control(w, row.name);
+        const ControlDescription& c = control(w, row.name);
         EXPECT_EQ(c.kind, row.kind);
         EXPECT_EQ(c.caption, row.caption);
         EXPECT_EQ(c.place.left, row.left);
@@ -172,11 +172,11 @@ TEST(Form1Spec, ControlsWithAFixedRectangleMatchTheLayout) {
     }
 }
 
-TEST(Form1Spec, AnchoredControlsSitAtTheirCornerWithASize) {
-    const WindowSpec& w = form1Spec();
+TEST(Form1Description, AnchoredControlsSitAtTheirCornerWithASize) {
+    const WindowDescription& w = form1Description();
     for (const Anchored& row : form1Anchored) {
         SCOPED_TRACE(row.name);
-        const ControlSpec& c = control(w, row.name);
+        const ControlDescription& c = control(w, row.name);
         EXPECT_EQ(c.kind, row.kind);
         if (row.caption != nullptr) {
             EXPECT_EQ(c.caption, row.caption);
@@ -190,28 +190,28 @@ TEST(Form1Spec, AnchoredControlsSitAtTheirCornerWithASize) {
     }
 }
 
-TEST(Form1Spec, HoldsExactlyTheControlsOfTheWindow) {
+TEST(Form1Description, HoldsExactlyTheControlsOfTheWindow) {
     std::set<std::string> expected;
     for (const Placed& row : form1Placed) expected.insert(row.name);
     for (const Anchored& row : form1Anchored) expected.insert(row.name);
     for (const Named& row : form1BelowArea) expected.insert(row.name);
 
     std::set<std::string> actual;
-    for (const ControlSpec& c : form1Spec().controls) actual.insert(c.name);
+    for (const ControlDescription& c : form1Description().controls) actual.insert(c.name);
     EXPECT_EQ(actual, expected);
 }
 
-TEST(WindowSpecs, ControlNamesAreUnique) {
-    for (const WindowSpec* w : {&form1Spec(), &hyperLinkMessageSpec()}) {
+TEST(WindowDescriptions, ControlNamesAreUnique) {
+    for (const WindowDescription* w : {&form1Description(), &hyperLinkMessageDescription()}) {
         SCOPED_TRACE(w->name);
         std::map<std::string, int> seen;
-        for (const ControlSpec& c : w->controls) ++seen[c.name];
+        for (const ControlDescription& c : w->controls) ++seen[c.name];
         for (const auto& [name, count] : seen) EXPECT_EQ(count, 1) << name;
     }
 }
 
-TEST(Form1Spec, StartUpControlsLieInsideTheStartUpClientArea) {
-    for (const ControlSpec& c : form1Spec().controls) {
+TEST(Form1Description, StartUpControlsLieInsideTheStartUpClientArea) {
+    for (const ControlDescription& c : form1Description().controls) {
         if (c.place.top >= belowAreaTop) continue;
         SCOPED_TRACE(c.name);
         EXPECT_GE(c.place.left, 0);
@@ -223,37 +223,37 @@ TEST(Form1Spec, StartUpControlsLieInsideTheStartUpClientArea) {
     }
 }
 
-TEST(Form1Spec, SpareControlsLieBelowTheStartUpClientArea) {
-    const WindowSpec& w = form1Spec();
+TEST(Form1Description, SpareControlsLieBelowTheStartUpClientArea) {
+    const WindowDescription& w = form1Description();
     std::set<std::string> expected;
     for (const Named& row : form1BelowArea) {
         SCOPED_TRACE(row.name);
         expected.insert(row.name);
-        const ControlSpec& c = control(w, row.name);
+        const ControlDescription& c = control(w, row.name);
         EXPECT_EQ(c.kind, row.kind);
         EXPECT_EQ(c.caption, row.caption);
         EXPECT_GT(c.place.width, 0);
         EXPECT_GT(c.place.height, 0);
     }
     std::set<std::string> below;
-    for (const ControlSpec& c : w.controls) {
+    for (const ControlDescription& c : w.controls) {
         if (c.place.top >= belowAreaTop) below.insert(c.name);
     }
     EXPECT_EQ(below, expected);
 }
 
-TEST(Form1Spec, OnlyTheManualCodeEntryAndTheVersionListStartHidden) {
+TEST(Form1Description, OnlyTheManualCodeEntryAndTheVersionListStartHidden) {
     std::set<std::string> hidden;
-    for (const ControlSpec& c : form1Spec().controls) {
+    for (const ControlDescription& c : form1Description().controls) {
         if (!c.visible) hidden.insert(c.name);
     }
     EXPECT_EQ(hidden,
               (std::set<std::string>{"txtprojcode", "cmdtypeprojcode", "cmbAutocadversion"}));
 }
 
-TEST(Form1Spec, EveryButtonButTheFourSpareOnesCallsItsClickHandler) {
+TEST(Form1Description, EveryButtonButTheFourSpareOnesCallsItsClickHandler) {
     std::set<std::string> withoutHandler;
-    for (const ControlSpec& c : form1Spec().controls) {
+    for (const ControlDescription& c : form1Description().controls) {
         if (c.kind != K::Button) continue;
         SCOPED_TRACE(c.name);
         EXPECT_TRUE(c.onChange.empty());
@@ -267,7 +267,7 @@ TEST(Form1Spec, EveryButtonButTheFourSpareOnesCallsItsClickHandler) {
               (std::set<std::string>{"cmdSheetusr1", "cmdSheetusr2", "cmdSheet", "cmdModelusr"}));
 }
 
-TEST(Form1Spec, ListAndBoxEventsCallTheirHandlers) {
+TEST(Form1Description, ListAndBoxEventsCallTheirHandlers) {
     struct Wiring {
         std::string onClick;
         std::string onChange;
@@ -281,7 +281,7 @@ TEST(Form1Spec, ListAndBoxEventsCallTheirHandlers) {
         {"cmbAutocadversion", {"cmbAutocadversion_Click", ""}},
         {"txtfacilitynb", {"", "txtfacilitynb_Change"}},
     };
-    for (const ControlSpec& c : form1Spec().controls) {
+    for (const ControlDescription& c : form1Description().controls) {
         if (c.kind == K::Button) continue;
         SCOPED_TRACE(c.name);
         const auto it = wired.find(c.name);
@@ -291,11 +291,11 @@ TEST(Form1Spec, ListAndBoxEventsCallTheirHandlers) {
     }
 }
 
-TEST(Form1Spec, BannersAndTheNewProjectButtonUseArial) {
-    const WindowSpec& w = form1Spec();
+TEST(Form1Description, BannersAndTheNewProjectButtonUseArial) {
+    const WindowDescription& w = form1Description();
     for (const char* name : {"Text1", "Text2", "Text3"}) {
         SCOPED_TRACE(name);
-        const FontSpec& f = control(w, name).font;
+        const FontDescription& f = control(w, name).font;
         EXPECT_EQ(f.family, "Arial");
         EXPECT_TRUE(f.bold);
         EXPECT_GT(f.pointSize, w.font.pointSize);
@@ -304,8 +304,8 @@ TEST(Form1Spec, BannersAndTheNewProjectButtonUseArial) {
     EXPECT_NE(control(w, "Text1").caption, control(w, "Text2").caption);
 }
 
-TEST(Form1Spec, SpareListsHoldTheirDesignTimeEntries) {
-    const WindowSpec& w = form1Spec();
+TEST(Form1Description, SpareListsHoldTheirDesignTimeEntries) {
+    const WindowDescription& w = form1Description();
     const std::vector<std::string> disciplines = {"Architectural",    "Civil",
                                                   "Electrical",       "Equipment",
                                                   "Fire_Protection",  "Hazardous_Materials",
@@ -330,7 +330,7 @@ TEST(Form1Spec, SpareListsHoldTheirDesignTimeEntries) {
     EXPECT_EQ(control(w, "lstsheettype").items, sheetTypes);
 
     // Every other list is filled by code at start-up or by its handlers.
-    for (const ControlSpec& c : w.controls) {
+    for (const ControlDescription& c : w.controls) {
         if (c.name == "lstDisciplines" || c.name == "lstsheettype") continue;
         EXPECT_TRUE(c.items.empty()) << c.name;
     }
@@ -338,7 +338,7 @@ TEST(Form1Spec, SpareListsHoldTheirDesignTimeEntries) {
 
 // No two controls may cover each other; the layout itself lets neighbours
 // share one pixel row or column, so that much is allowed.
-void expectNoOverlap(const WindowSpec& w) {
+void expectNoOverlap(const WindowDescription& w) {
     for (std::size_t i = 0; i < w.controls.size(); ++i) {
         for (std::size_t j = i + 1; j < w.controls.size(); ++j) {
             const Twips& a = w.controls[i].place;
@@ -351,19 +351,19 @@ void expectNoOverlap(const WindowSpec& w) {
     }
 }
 
-TEST(WindowSpecs, ControlsDoNotCoverEachOther) {
-    expectNoOverlap(form1Spec());
-    expectNoOverlap(hyperLinkMessageSpec());
+TEST(WindowDescriptions, ControlsDoNotCoverEachOther) {
+    expectNoOverlap(form1Description());
+    expectNoOverlap(hyperLinkMessageDescription());
 }
 
 // No caption of these windows averages under 65 twips (about four pixels)
 // a character in the 8 pt default font, so a label narrower than that, per
 // line it has room for, cuts its caption off.
-TEST(WindowSpecs, LabelsHaveRoomForTheirCaptions) {
+TEST(WindowDescriptions, LabelsHaveRoomForTheirCaptions) {
     constexpr int minTwipsPerChar = 65;
     constexpr int lineHeight = 240;
-    for (const WindowSpec* w : {&form1Spec(), &hyperLinkMessageSpec()}) {
-        for (const ControlSpec& c : w->controls) {
+    for (const WindowDescription* w : {&form1Description(), &hyperLinkMessageDescription()}) {
+        for (const ControlDescription& c : w->controls) {
             if (c.kind != K::Label) continue;
             SCOPED_TRACE(w->name + "." + c.name);
             const int lines = std::max(1, c.place.height / lineHeight);
@@ -374,8 +374,8 @@ TEST(WindowSpecs, LabelsHaveRoomForTheirCaptions) {
     }
 }
 
-TEST(HyperLinkMessageSpec, IsAModalFixedDialog) {
-    const WindowSpec& w = hyperLinkMessageSpec();
+TEST(HyperLinkMessageDescription, IsAModalFixedDialog) {
+    const WindowDescription& w = hyperLinkMessageDescription();
     EXPECT_EQ(w.name, "frmHyperLnkMsg");
     EXPECT_EQ(w.caption, "TRV message");
     EXPECT_EQ(w.clientWidth, 7170);
@@ -384,7 +384,7 @@ TEST(HyperLinkMessageSpec, IsAModalFixedDialog) {
     EXPECT_TRUE(w.modal);
 }
 
-TEST(HyperLinkMessageSpec, ControlsInReadingOrder) {
+TEST(HyperLinkMessageDescription, ControlsInReadingOrder) {
     struct Row {
         const char* name;
         ControlKind kind;
@@ -399,10 +399,10 @@ TEST(HyperLinkMessageSpec, ControlsInReadingOrder) {
         {"Label5", K::Label, "The program will now close.", ""},
         {"Command1", K::Button, "Ok", "Command1_Click"},
     };
-    const WindowSpec& w = hyperLinkMessageSpec();
+    const WindowDescription& w = hyperLinkMessageDescription();
     ASSERT_EQ(w.controls.size(), std::size(rows));
     for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const ControlSpec& c = w.controls[i];
+        const ControlDescription& c = w.controls[i];
         SCOPED_TRACE(rows[i].name);
         EXPECT_EQ(c.name, rows[i].name);
         EXPECT_EQ(c.kind, rows[i].kind);
@@ -416,9 +416,9 @@ TEST(HyperLinkMessageSpec, ControlsInReadingOrder) {
     }
 }
 
-TEST(HyperLinkMessageSpec, LayoutReadsTopToBottomAndLeftToRight) {
-    const WindowSpec& w = hyperLinkMessageSpec();
-    for (const ControlSpec& c : w.controls) {
+TEST(HyperLinkMessageDescription, LayoutReadsTopToBottomAndLeftToRight) {
+    const WindowDescription& w = hyperLinkMessageDescription();
+    for (const ControlDescription& c : w.controls) {
         SCOPED_TRACE(c.name);
         EXPECT_GE(c.place.left, 0);
         EXPECT_GE(c.place.top, 0);
@@ -445,23 +445,23 @@ TEST(HyperLinkMessageSpec, LayoutReadsTopToBottomAndLeftToRight) {
 
 TEST(WindowSpecFind, FindsControlsByTheirExactName) {
     struct Case {
-        const WindowSpec* window;
+        const WindowDescription* window;
         const char* name;
         bool found;
     };
     const Case cases[] = {
-        {&form1Spec(), "cmbModels", true},
-        {&form1Spec(), "Command1", true},
-        {&form1Spec(), "lstsheettype", true},
-        {&form1Spec(), "cmbmodels", false},  // letter case counts
-        {&form1Spec(), "Label16", false},
-        {&form1Spec(), "", false},
-        {&hyperLinkMessageSpec(), "Label1", true},
-        {&hyperLinkMessageSpec(), "cmbModels", false},  // belongs to the other window
+        {&form1Description(), "cmbModels", true},
+        {&form1Description(), "Command1", true},
+        {&form1Description(), "lstsheettype", true},
+        {&form1Description(), "cmbmodels", false},  // letter case counts
+        {&form1Description(), "Label16", false},
+        {&form1Description(), "", false},
+        {&hyperLinkMessageDescription(), "Label1", true},
+        {&hyperLinkMessageDescription(), "cmbModels", false},  // belongs to the other window
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window->name + "." + c.name);
-        const ControlSpec* result = c.window->find(c.name);
+        const ControlDescription* result = c.window->find(c.name);
         if (c.found) {
             ASSERT_NE(result, nullptr);
             EXPECT_EQ(result->name, c.name);

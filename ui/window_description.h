@@ -27,7 +27,7 @@ struct Twips {
     int height = 0;
 };
 
-struct FontSpec {
+struct FontDescription {
     std::string family;  // empty: the window's default font
     int pointSize = 0;   // 0: the default size
     bool bold = false;
@@ -36,12 +36,12 @@ struct FontSpec {
 // One control of a window as it stands at design time. `caption` is the
 // design-time caption of a button or label, or the design-time text of a box
 // or list. `items` are design-time entries of a list.
-struct ControlSpec {
+struct ControlDescription {
     std::string name;
     ControlKind kind = ControlKind::Label;
     std::string caption;
     Twips place;
-    FontSpec font;
+    FontDescription font;
     bool visible = true;
     std::vector<std::string> items;
     std::string tooltip;
@@ -54,17 +54,17 @@ struct ControlSpec {
 
 enum class BorderStyle { Sizable, FixedDialog };
 
-struct WindowSpec {
+struct WindowDescription {
     std::string name;
     std::string caption;
     int clientWidth = 0;   // twips
     int clientHeight = 0;  // twips
     BorderStyle border = BorderStyle::Sizable;
     bool modal = false;
-    FontSpec font;  // default font of the window's controls
-    std::vector<ControlSpec> controls;
+    FontDescription font;  // default font of the window's controls
+    std::vector<ControlDescription> controls;
 
-    const ControlSpec* find(const std::string& controlName) const;
+    const ControlDescription* find(const std::string& controlName) const;
 };
 
 constexpr int twipsPerPixel = 15;

@@ -9,7 +9,7 @@
 #include "platform/native_platform.h"
 #include "platform/text.h"
 #include "ui/application.h"
-#include "ui/window_spec.h"
+#include "ui/window_description.h"
 #include "ui/windows.h"
 
 namespace trv::ui {
@@ -25,7 +25,7 @@ struct Row {
 };
 
 struct DialogCase {
-    const WindowSpec& (*spec)();
+    const WindowDescription& (*desc)();
     std::string name;
     std::string caption;
     std::string font;
@@ -34,7 +34,7 @@ struct DialogCase {
 
 const std::vector<DialogCase>& dialogCases() {
     static const std::vector<DialogCase> cases = {
-        {architectureDialogSpec,
+        {architectureDialogDescription,
          "frmArchitecture",
          "Architectural",
          "Arial",
@@ -45,7 +45,7 @@ const std::vector<DialogCase>& dialogCases() {
           {"Label3", K::Label, "Part Number", ""},
           {"cmbpartnb", K::ComboBox, "", ""},
           {"Command1", K::Button, "Apply", "Command1_Click"}}},
-        {legElevDialogSpec,
+        {legElevDialogDescription,
          "frmLegElev",
          "Elevation Legend schedule",
          "Arial",
@@ -56,7 +56,7 @@ const std::vector<DialogCase>& dialogCases() {
           {"Label3", K::Label, "Part Number", ""},
           {"cmbpartnb", K::ComboBox, "", ""},
           {"Command1", K::Button, "Apply", "Command1_Click"}}},
-        {sectionsDialogSpec,
+        {sectionsDialogDescription,
          "frmSections",
          "Sections",
          "Arial",
@@ -65,7 +65,7 @@ const std::vector<DialogCase>& dialogCases() {
           {"Label2", K::Label, "Part Number", ""},
           {"cmbpartnb", K::ComboBox, "", ""},
           {"Command1", K::Button, "Apply", "Command1_Click"}}},
-        {otherDisciplinesDialogSpec,
+        {otherDisciplinesDialogDescription,
          "frmOtherDiscip",
          "Other disciplines",
          "MS Sans Serif",
@@ -81,8 +81,8 @@ const std::vector<DialogCase>& dialogCases() {
 int right(const Twips& t) { return t.left + t.width; }
 int bottom(const Twips& t) { return t.top + t.height; }
 
-const Twips& place(const WindowSpec& w, const std::string& name) {
-    const ControlSpec* c = w.find(name);
+const Twips& place(const WindowDescription& w, const std::string& name) {
+    const ControlDescription* c = w.find(name);
     if (c == nullptr) {
         ADD_FAILURE() << w.name << " has no control " << name;
         static const Twips none;
@@ -93,7 +93,7 @@ const Twips& place(const WindowSpec& w, const std::string& name) {
 
 TEST(DialogSpecs, AreFixedDialogsThatAreNotModal) {
     for (const DialogCase& c : dialogCases()) {
-        const WindowSpec& w = c.spec();
+        const WindowDescription& w = c.desc();
         SCOPED_TRACE(c.name);
         EXPECT_EQ(w.name, c.name);
         EXPECT_EQ(w.caption, c.caption);
@@ -101,7 +101,7 @@ TEST(DialogSpecs, AreFixedDialogsThatAreNotModal) {
         EXPECT_FALSE(w.modal);
         EXPECT_EQ(w.font.family, c.font);
         EXPECT_GT(w.font.pointSize, 0);
-        for (const ControlSpec& control : w.controls) {
+        for (const ControlDescription& control : w.controls) {
             // Every control takes the dialog's font.
             EXPECT_TRUE(control.font.family.empty()) << control.name;
         }
@@ -110,12 +110,12 @@ TEST(DialogSpecs, AreFixedDialogsThatAreNotModal) {
 
 TEST(DialogSpecs, ControlsInTabOrderWithTheirCaptionsAndHandlers) {
     for (const DialogCase& c : dialogCases()) {
-        const WindowSpec& w = c.spec();
+        const WindowDescription& w = c.desc();
         SCOPED_TRACE(c.name);
         ASSERT_EQ(w.controls.size(), c.controls.size());
         for (std::size_t i = 0; i < c.controls.size(); ++i) {
             const Row& row = c.controls[i];
-            const ControlSpec& control = w.controls[i];
+            const ControlDescription& control = w.controls[i];
             SCOPED_TRACE(row.name);
             EXPECT_EQ(control.name, row.name);
             EXPECT_EQ(control.kind, row.kind);
@@ -141,20 +141,20 @@ TEST(DialogSpecs, DescribeExactlyTheControlsOfTheirWindowModels) {
         ASSERT_NE(it, cases.end());
         std::vector<std::string> inModel;
         for (const Control* control : model->controls.all()) inModel.push_back(control->name());
-        std::vector<std::string> inSpec;
-        for (const ControlSpec& control : it->spec().controls) inSpec.push_back(control.name);
-        EXPECT_EQ(inSpec, inModel);
+        std::vector<std::string> inDescription;
+        for (const ControlDescription& control : it->desc().controls) inDescription.push_back(control.name);
+        EXPECT_EQ(inDescription, inModel);
     }
 }
 
 TEST(DialogSpecs, EveryListHasItsLabelAboveIt) {
     for (const DialogCase& c : dialogCases()) {
-        const WindowSpec& w = c.spec();
+        const WindowDescription& w = c.desc();
         SCOPED_TRACE(c.name);
         for (std::size_t i = 0; i + 1 < w.controls.size(); ++i) {
             if (w.controls[i].kind != K::Label) continue;
-            const ControlSpec& label = w.controls[i];
-            const ControlSpec& list = w.controls[i + 1];
+            const ControlDescription& label = w.controls[i];
+            const ControlDescription& list = w.controls[i + 1];
             SCOPED_TRACE(label.name + " over " + list.name);
             ASSERT_EQ(list.kind, K::ComboBox);
             EXPECT_EQ(label.place.left, list.place.left);
@@ -165,16 +165,16 @@ TEST(DialogSpecs, EveryListHasItsLabelAboveIt) {
 }
 
 TEST(DialogSpecs, TypeNumberAndPartLayout) {
-    for (const auto& [spec, typeList] : {std::pair{&architectureDialogSpec, "cmbDrawingtype"},
-                                         std::pair{&legElevDialogSpec, "cmbElevLeg"}}) {
-        const WindowSpec& w = (*spec)();
+    for (const auto& [desc, typeList] : {std::pair{&architectureDialogDescription, "cmbDrawingtype"},
+                                         std::pair{&legElevDialogDescription, "cmbElevLeg"}}) {
+        const WindowDescription& w = (*desc)();
         SCOPED_TRACE(w.name);
         const Twips& type = place(w, typeList);
         const Twips& number = place(w, "cmbfbnumber");
         const Twips& part = place(w, "cmbpartnb");
         const Twips& apply = place(w, "Command1");
         // Drawing type top left: no control to its left, no list above it.
-        for (const ControlSpec& c : w.controls) {
+        for (const ControlDescription& c : w.controls) {
             EXPECT_GE(c.place.left, type.left) << c.name;
             if (c.kind == K::ComboBox) {
                 EXPECT_GE(c.place.top, type.top) << c.name;
@@ -194,7 +194,7 @@ TEST(DialogSpecs, TypeNumberAndPartLayout) {
 }
 
 TEST(DialogSpecs, TwoListsSideBySideWithApplyCentredBelow) {
-    for (const WindowSpec* w : {&sectionsDialogSpec(), &otherDisciplinesDialogSpec()}) {
+    for (const WindowDescription* w : {&sectionsDialogDescription(), &otherDisciplinesDialogDescription()}) {
         SCOPED_TRACE(w->name);
         const Twips& number = place(*w, "cmbfbnumber");
         const Twips& part = place(*w, "cmbpartnb");
@@ -212,7 +212,7 @@ TEST(DialogSpecs, TwoListsSideBySideWithApplyCentredBelow) {
 
 TEST(DialogSpecs, ControlsLieInsideTheClientAreaWithoutCoveringEachOther) {
     for (const DialogCase& c : dialogCases()) {
-        const WindowSpec& w = c.spec();
+        const WindowDescription& w = c.desc();
         SCOPED_TRACE(c.name);
         for (std::size_t i = 0; i < w.controls.size(); ++i) {
             const Twips& a = w.controls[i].place;
@@ -237,10 +237,10 @@ TEST(DialogSpecs, ControlsLieInsideTheClientAreaWithoutCoveringEachOther) {
 // character at 8 pt is about 80 twips wide, MS Sans Serif's about 75.
 TEST(DialogSpecs, ControlsHaveTheirUsualSizesAndRoomForTheirCaptions) {
     for (const DialogCase& c : dialogCases()) {
-        const WindowSpec& w = c.spec();
+        const WindowDescription& w = c.desc();
         SCOPED_TRACE(c.name);
         const int twipsPerChar = c.font == "Arial" ? 80 : 75;
-        for (const ControlSpec& control : w.controls) {
+        for (const ControlDescription& control : w.controls) {
             SCOPED_TRACE(control.name);
             if (control.kind == K::ComboBox) {
                 EXPECT_EQ(control.place.height, 315);
@@ -283,7 +283,7 @@ TEST_F(DialogWiring, TheDialogsAreWindowsOfTheProgramWithTheirDescriptions) {
     for (const DialogCase& c : dialogCases()) {
         SCOPED_TRACE(c.name);
         EXPECT_NE(app.window(c.name), nullptr);
-        EXPECT_EQ(app.spec(c.name), &c.spec());
+        EXPECT_EQ(app.desc(c.name), &c.desc());
         EXPECT_NE(p.windows.find(c.name), p.windows.end());
     }
 }

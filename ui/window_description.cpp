@@ -1,10 +1,10 @@
-#include "ui/window_spec.h"
+#include "ui/window_description.h"
 
 namespace trv::ui {
 
 // Control names are matched exactly, as every other name in the program is.
-const ControlSpec* WindowSpec::find(const std::string& controlName) const {
-    for (const ControlSpec& control : controls) {
+const ControlDescription* WindowDescription::find(const std::string& controlName) const {
+    for (const ControlDescription& control : controls) {
         if (control.name == controlName) {
             return &control;
         }

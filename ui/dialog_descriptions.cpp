@@ -2,7 +2,7 @@
 #include <string>
 #include <utility>
 
-#include "ui/window_spec.h"
+#include "ui/window_description.h"
 #include "ui/windows.h"
 
 namespace trv::ui {
@@ -11,8 +11,8 @@ namespace {
 
 using K = ControlKind;
 
-const FontSpec arialFont{"Arial", 8, false};
-const FontSpec sansSerifFont{"MS Sans Serif", 8, false};
+const FontDescription arialFont{"Arial", 8, false};
+const FontDescription sansSerifFont{"MS Sans Serif", 8, false};
 
 // The grid the four dialogs share: a margin all round, a label line, the
 // list below it, and columns a gap apart.
@@ -34,8 +34,8 @@ constexpr int secondLabelTop = firstListTop + listHeight + rowGap;
 constexpr int secondListTop = secondLabelTop + labelHeight + labelToList;
 constexpr int twoColumnWidth = secondColumn + listWidth + margin;
 
-WindowSpec dialog(std::string name, std::string caption, const FontSpec& font) {
-    WindowSpec w;
+WindowDescription dialog(std::string name, std::string caption, const FontDescription& font) {
+    WindowDescription w;
     w.name = std::move(name);
     w.caption = std::move(caption);
     w.border = BorderStyle::FixedDialog;
@@ -44,8 +44,8 @@ WindowSpec dialog(std::string name, std::string caption, const FontSpec& font) {
     return w;
 }
 
-void addControl(WindowSpec& w, ControlKind kind, std::string name, std::string caption, Twips place) {
-    ControlSpec c;
+void addControl(WindowDescription& w, ControlKind kind, std::string name, std::string caption, Twips place) {
+    ControlDescription c;
     c.name = std::move(name);
     c.kind = kind;
     c.caption = std::move(caption);
@@ -55,7 +55,7 @@ void addControl(WindowSpec& w, ControlKind kind, std::string name, std::string c
 
 // A list with its label above it. The lists start empty: the dialog fills
 // them each time it is loaded.
-void addLabelledList(WindowSpec& w, std::string labelName, std::string labelText, std::string listName,
+void addLabelledList(WindowDescription& w, std::string labelName, std::string labelText, std::string listName,
                      int left, int labelTop, int labelWidth = listWidth) {
     addControl(w, K::Label, std::move(labelName), std::move(labelText),
                {left, labelTop, labelWidth, labelHeight});
@@ -63,16 +63,16 @@ void addLabelledList(WindowSpec& w, std::string labelName, std::string labelText
                {left, labelTop + labelHeight + labelToList, listWidth, listHeight});
 }
 
-void addApply(WindowSpec& w, Twips place) {
+void addApply(WindowDescription& w, Twips place) {
     addControl(w, K::Button, "Command1", "Apply", place);
     w.controls.back().onClick = "Command1_Click";
 }
 
 // Drawing type top left, its number top right, the part number below the
 // drawing type with "Apply" beside it.
-WindowSpec typeNumberPartDialog(std::string name, std::string caption, std::string typeList,
+WindowDescription typeNumberPartDialog(std::string name, std::string caption, std::string typeList,
                                 std::string numberLabel, int numberLabelWidth) {
-    WindowSpec w = dialog(std::move(name), std::move(caption), arialFont);
+    WindowDescription w = dialog(std::move(name), std::move(caption), arialFont);
     addLabelledList(w, "Label1", "Drawing Type", std::move(typeList), firstColumn, firstLabelTop);
     addLabelledList(w, "Label2", std::move(numberLabel), "cmbfbnumber", secondColumn, firstLabelTop,
                     numberLabelWidth);
@@ -85,9 +85,9 @@ WindowSpec typeNumberPartDialog(std::string name, std::string caption, std::stri
 }
 
 // Two lists side by side, "Apply" centred below them.
-WindowSpec twoListDialog(std::string name, std::string caption, const FontSpec& font, std::string firstLabel,
+WindowDescription twoListDialog(std::string name, std::string caption, const FontDescription& font, std::string firstLabel,
                          std::string secondLabel) {
-    WindowSpec w = dialog(std::move(name), std::move(caption), font);
+    WindowDescription w = dialog(std::move(name), std::move(caption), font);
     addLabelledList(w, "Label1", std::move(firstLabel), "cmbfbnumber", firstColumn, firstLabelTop);
     addLabelledList(w, "Label2", std::move(secondLabel), "cmbpartnb", secondColumn, firstLabelTop);
     w.clientWidth = twoColumnWidth;
@@ -98,31 +98,31 @@ WindowSpec twoListDialog(std::string name, std::string caption, const FontSpec& 
 
 }  // namespace
 
-const WindowSpec& architectureDialogSpec() {
+const WindowDescription& architectureDialogDescription() {
     // The number's label needs a little more than its list's width.
-    static const WindowSpec spec = typeNumberPartDialog("frmArchitecture", "Architectural", "cmbDrawingtype",
+    static const WindowDescription desc = typeNumberPartDialog("frmArchitecture", "Architectural", "cmbDrawingtype",
                                                         "Floor/basement  Number", 2055);
-    return spec;
+    return desc;
 }
 
-const WindowSpec& legElevDialogSpec() {
+const WindowDescription& legElevDialogDescription() {
     // The longest label of the dialogs: it runs well past its list.
-    static const WindowSpec spec =
+    static const WindowDescription desc =
         typeNumberPartDialog("frmLegElev", "Elevation Legend schedule", "cmbElevLeg",
                              "Elevation/Detail/Legend/Schedule Number", 3240);
-    return spec;
+    return desc;
 }
 
-const WindowSpec& sectionsDialogSpec() {
-    static const WindowSpec spec =
+const WindowDescription& sectionsDialogDescription() {
+    static const WindowDescription desc =
         twoListDialog("frmSections", "Sections", arialFont, "Sections:", "Part Number");
-    return spec;
+    return desc;
 }
 
-const WindowSpec& otherDisciplinesDialogSpec() {
-    static const WindowSpec spec = twoListDialog("frmOtherDiscip", "Other disciplines", sansSerifFont,
+const WindowDescription& otherDisciplinesDialogDescription() {
+    static const WindowDescription desc = twoListDialog("frmOtherDiscip", "Other disciplines", sansSerifFont,
                                                  "The Two First Digits", "The Two Second Digits");
-    return spec;
+    return desc;
 }
 
 }  // namespace trv::ui

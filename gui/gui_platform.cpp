@@ -1,0 +1,61 @@
+#include "gui/gui_platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QtDebug>
+
+#include "gui/program_chooser.h"
+#include "gui/renderer.h"
+#include "platform/windows_shell.h"
+
+namespace trv::gui {
+
+namespace {
+
+QWidget* ownerWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return QApplication::activeWindow();
+}
+
+}  // namespace
+
+void GuiPlatform::message(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TRV"), QString::fromStdString(text), QMessageBox::Ok,
+                    ownerWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void GuiPlatform::chooseProgramFor(const std::string& path) {
+#ifdef _WIN32
+    // Windows has the chooser the program was made for: the shell's "Open with".
+    showOpenWithChooser(path);
+#else
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        throw RuntimeFailure("no window system for the chooser of programs");
+    const QString file = QString::fromStdString(nativePath(path));
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(file);
+    ProgramChooser chooser(file, applicationsFor(type, applicationFolders()), ownerWindow());
+    if (chooser.exec() != QDialog::Accepted) return;
+
+    if (const auto app = chooser.chosenApplication()) {
+        const auto command = commandFor(*app, file);
+        if (!command || !QProcess::startDetached(command->front(), command->mid(1)))
+            throw RuntimeFailure("cannot start " + app->name.toStdString());
+    } else if (!chooser.chosenProgram().isEmpty()) {
+        startProgram(chooser.chosenProgram().toStdString(), path);
+    }
+#endif
+}
+
+void GuiPlatform::runModal(const std::string& windowName) {
+    if (!renderer_) {
+        qWarning("TRV: no renderer to show %s", windowName.c_str());
+        return;
+    }
+    renderer_->runModal(windowName);
+}
+
+}  // namespace trv::gui

@@ -1,0 +1,500 @@
+#include "gui/renderer.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QtDebug>
+#include <algorithm>
+#include <exception>
+#include <utility>
+
+#include "app/controls.h"
+#include "app/form1.h"
+#include "app/program.h"
+#include "gui/widgets.h"
+
+namespace trv::gui {
+
+namespace {
+
+using ui::ControlKind;
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+int pixels(int twips) { return qRound(twips / double(ui::twipsPerPixel)); }
+
+QRect placeOf(const ui::Twips& t) {
+    return {pixels(t.left), pixels(t.top), pixels(t.width), pixels(t.height)};
+}
+
+QStringList itemsOf(const Control& c) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(c.items().size()));
+    for (const auto& item : c.items()) items.push_back(qs(item));
+    return items;
+}
+
+QStringList itemsOf(const QComboBox& combo) {
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i) items.push_back(combo.itemText(i));
+    return items;
+}
+
+QStringList itemsOf(const QListWidget& list) {
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i) items.push_back(list.item(i)->text());
+    return items;
+}
+
+// The colour of the organisation's banners and logo.
+const QColor bannerColour(0x1f, 0x3a, 0x5f);
+
+}  // namespace
+
+Renderer::Renderer(ui::Application& app, QObject* parent) : QObject(parent), app_(app) {
+    const auto names = app_.windowNames();
+    // WindowModel::show() activates the window each time, also when it is
+    // already open: that is when it comes forward.
+    for (const auto& name : names) {
+        WindowModel* model = app_.window(name);
+        if (!model) continue;
+        activateHooks_[name] = model->onActivate;
+        model->onActivate = [this, name, previous = model->onActivate] {
+            if (previous) previous();
+            comeForward_.insert(name);
+        };
+    }
+    if (!names.empty()) build(names.front());
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { userFocused(now); });
+}
+
+Renderer::~Renderer() {
+    for (auto& [name, hook] : activateHooks_) {
+        if (WindowModel* model = app_.window(name)) model->onActivate = hook;
+    }
+    for (auto& [name, w] : windows_) {
+        if (w->widget != mainWidget_.get()) delete w->widget;
+    }
+    windows_.clear();
+}
+
+QWidget* Renderer::window(const std::string& windowName) {
+    Window* w = build(windowName);
+    return w ? w->widget : nullptr;
+}
+
+QWidget* Renderer::control(const std::string& windowName, const std::string& controlName) {
+    Window* w = build(windowName);
+    if (!w) return nullptr;
+    for (const auto& r : w->controls) {
+        if (r.desc->name == controlName) return r.widget;
+    }
+    return nullptr;
+}
+
+Renderer::Window* Renderer::build(const std::string& windowName) {
+    if (const auto it = windows_.find(windowName); it != windows_.end()) return it->second.get();
+    WindowModel* model = app_.window(windowName);
+    const ui::WindowDescription* desc = app_.desc(windowName);
+    if (!model || !desc) return nullptr;
+
+    auto w = std::make_unique<Window>();
+    w->model = model;
+    w->desc = desc;
+    const bool isMain = windows_.empty() && !mainWidget_;
+    const bool fixed = desc->border == ui::BorderStyle::FixedDialog;
+    Qt::WindowFlags flags = fixed ? Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                        Qt::MSWindowsFixedSizeDialogHint
+                                  : Qt::Window;
+    auto* widget = new FormWidget(isMain ? nullptr : mainWidget_.get(), flags);
+    if (isMain) mainWidget_.reset(widget);
+    w->widget = widget;
+    widget->setObjectName(qs(desc->name));
+    widget->setWindowTitle(qs(model->caption.empty() ? desc->caption : model->caption));
+    const QSize client(pixels(desc->clientWidth), pixels(desc->clientHeight));
+    if (fixed) {
+        widget->setFixedSize(client);
+    } else {
+        widget->resize(client);
+    }
+    if (desc->modal) widget->setWindowModality(Qt::ApplicationModal);
+
+    const WindowFonts fonts = fitFonts(*desc);
+    widget->setFont(fonts.window);
+    for (const auto& c : desc->controls) {
+        Rendered r;
+        r.desc = &c;
+        r.model = model->controls.find(c.name);
+        r.widget = makeWidget(*w, c, r.model, fonts);
+        w->controls.push_back(r);
+    }
+
+    Window* raw = w.get();
+    widget->onCloseBox = [this, raw] { closeBox(*raw); };
+    windows_[windowName] = std::move(w);
+    refreshWindow(*raw);
+    return raw;
+}
+
+QWidget* Renderer::makeWidget(Window& w, const ui::ControlDescription& c, Control* model, const WindowFonts& fonts) {
+    QWidget* parent = w.widget;
+    const QFont& font = fonts.of(c.name);
+    QWidget* widget = nullptr;
+    auto typed = [this, model](const QString& text) {
+        dispatch([model, text] { model->setText(text.toStdString()); });
+    };
+
+    switch (c.kind) {
+        case ControlKind::Label: {
+            auto* label = new ClickLabel(parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(isMultiLine(c, font));
+            if (c.link) {
+                QFont underlined = font;
+                underlined.setUnderline(true);
+                label->setFont(underlined);
+                QPalette pal = label->palette();
+                pal.setColor(QPalette::WindowText, pal.color(QPalette::Highlight));
+                label->setPalette(pal);
+                label->setCursor(Qt::PointingHandCursor);
+            }
+            if (model) {
+                connect(label, &ClickLabel::clicked, this, [this, model] {
+                    dispatch([model] {
+                        if (model->enabled) model->click();
+                    });
+                });
+            }
+            widget = label;
+            break;
+        }
+        case ControlKind::TextBox:
+        case ControlKind::ReadOnlyBox: {
+            const bool readOnly = c.kind == ControlKind::ReadOnlyBox;
+            // A box with room for two lines of text and its frame is a multi-line box.
+            if (pixels(c.place.height) >= 2 * QFontMetrics(font).lineSpacing() + 8) {
+                auto* box = new QPlainTextEdit(parent);
+                box->setReadOnly(readOnly);
+                box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+                box->setTabChangesFocus(true);
+                if (model && !readOnly) {
+                    connect(box, &QPlainTextEdit::textChanged, this,
+                            [box, typed] { typed(box->toPlainText()); });
+                }
+                widget = box;
+            } else {
+                auto* box = new QLineEdit(parent);
+                box->setReadOnly(readOnly);
+                if (model && !readOnly) connect(box, &QLineEdit::textEdited, this, typed);
+                widget = box;
+            }
+            if (readOnly) {
+                // Read-only boxes show what the program found; a quieter background says so.
+                QPalette pal = widget->palette();
+                pal.setColor(QPalette::Base, pal.color(QPalette::AlternateBase));
+                widget->setPalette(pal);
+            }
+            break;
+        }
+        case ControlKind::BannerBox: {
+            auto* banner = new BannerText(parent);
+            QPalette pal = banner->palette();
+            pal.setColor(QPalette::WindowText, bannerColour);
+            banner->setPalette(pal);
+            widget = banner;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new WrapButton(parent);
+            button->setAutoDefault(false);
+            if (model) {
+                connect(button, &QPushButton::clicked, this, [this, model] {
+                    dispatch([model] {
+                        if (model->enabled) model->click();
+                    });
+                });
+            }
+            widget = button;
+            break;
+        }
+        case ControlKind::ComboBox:
+        case ControlKind::PickList: {
+            auto* combo = new QComboBox(parent);
+            combo->installEventFilter(this);  // see eventFilter
+            const bool editable = c.kind == ControlKind::ComboBox;
+            combo->setEditable(editable);
+            combo->setMaxVisibleItems(17);
+            if (editable) {
+                combo->setInsertPolicy(QComboBox::NoInsert);
+                combo->setCompleter(nullptr);  // a completion would change the text behind the model's back
+                if (model) connect(combo->lineEdit(), &QLineEdit::textEdited, this, typed);
+            }
+            if (model) {
+                connect(combo, &QComboBox::activated, this, [this, model](int index) {
+                    dispatch([model, index] { model->setListIndex(index); });
+                });
+            }
+            widget = combo;
+            break;
+        }
+        case ControlKind::ListBox: {
+            auto* list = new QListWidget(parent);
+            if (model) {
+                connect(list, &QListWidget::currentRowChanged, this,
+                        [this, model](int row) { dispatch([model, row] { model->setListIndex(row); }); });
+            }
+            widget = list;
+            break;
+        }
+        case ControlKind::Picture:
+            widget = new LogoWidget(parent);
+            break;
+    }
+
+    widget->setObjectName(qs(c.name));
+    if (!c.link) widget->setFont(font);
+    widget->setGeometry(placeOf(c.place));
+    if (!c.tooltip.empty()) widget->setToolTip(qs(c.tooltip));
+    if (!model) {
+        // A control without a model shows its design-time state and raises nothing.
+        if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(qs(c.caption));
+        if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(qs(c.caption));
+        widget->setVisible(c.visible);
+    }
+    return widget;
+}
+
+bool Renderer::eventFilter(QObject* watched, QEvent* event) {
+    // The wheel turning over a closed list would choose another entry, and
+    // with it run the list's handler (accept another project, write a saved
+    // choice) while the user only meant to scroll.
+    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(watched)) return true;
+    return QObject::eventFilter(watched, event);
+}
+
+void Renderer::refresh() {
+    if (refreshing_) return;
+    refreshing_ = true;
+    if (app_.program().ended) {
+        endProgram();
+        refreshing_ = false;
+        return;
+    }
+    for (const auto& name : app_.windowNames()) {
+        const WindowModel* model = app_.window(name);
+        if (!model) continue;
+        // A window gets its widgets when it first shows.
+        Window* w = windows_.count(name) || model->visible ? build(name) : nullptr;
+        if (w) refreshWindow(*w);
+    }
+    showWindows();
+    refreshing_ = false;
+}
+
+void Renderer::refreshWindow(Window& w) {
+    const QString title = qs(w.model->caption.empty() ? w.desc->caption : w.model->caption);
+    if (w.widget->windowTitle() != title) w.widget->setWindowTitle(title);
+    for (auto& r : w.controls) {
+        if (r.model) refreshControl(r);
+    }
+    flowSentences(w);
+}
+
+void Renderer::flowSentences(Window& w) {
+    // One sentence may be split over labels that touch on one line, so that
+    // only a part of it is a link. The layout assumed the narrow Windows
+    // font; in any other font each label starts where the text before it
+    // ends, with a blank between words, so the sentence reads as one line.
+    std::vector<Rendered*> labels;
+    for (auto& r : w.controls) {
+        auto* label = qobject_cast<QLabel*>(r.widget);
+        if (label && r.desc->kind == ControlKind::Label && !label->wordWrap()) labels.push_back(&r);
+    }
+    std::sort(labels.begin(), labels.end(), [](const Rendered* a, const Rendered* b) {
+        return std::pair(a->desc->place.top, a->desc->place.left) <
+               std::pair(b->desc->place.top, b->desc->place.left);
+    });
+    for (std::size_t i = 1; i < labels.size(); ++i) {
+        const Rendered& before = *labels[i - 1];
+        Rendered& after = *labels[i];
+        const ui::Twips& a = before.desc->place;
+        const ui::Twips& b = after.desc->place;
+        if (a.top != b.top || a.height != b.height || a.left + a.width != b.left) continue;
+        const auto* first = static_cast<QLabel*>(before.widget);
+        const auto* second = static_cast<QLabel*>(after.widget);
+        const QString text = first->text();
+        int end = first->fontMetrics().horizontalAdvance(text);
+        const bool blank = text.endsWith(QLatin1Char(' ')) || second->text().startsWith(QLatin1Char(' '));
+        if (!text.isEmpty() && !blank) end += first->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+        const int x = before.widget->x() + std::min(end, before.widget->width());
+        if (after.widget->x() != x) after.widget->move(x, after.widget->y());
+    }
+}
+
+void Renderer::refreshControl(Rendered& r) {
+    const Control& m = *r.model;
+    QWidget* widget = r.widget;
+    const QSignalBlocker block(widget);
+    const QString text = qs(m.text());
+
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->text() != text) label->setText(text);
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        if (button->text() != text) button->setText(text);
+    } else if (auto* banner = qobject_cast<BannerText*>(widget)) {
+        banner->setText(text);
+    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        if (line->text() != text) {
+            line->setText(text);
+            if (line->isReadOnly()) line->setCursorPosition(0);
+        }
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        if (box->toPlainText() != text) box->setPlainText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        const QSignalBlocker blockEdit(combo->lineEdit());
+        const QStringList items = itemsOf(m);
+        if (itemsOf(*combo) != items) {
+            combo->clear();
+            combo->addItems(items);
+            // The drop-down is as wide as its longest entry, like the
+            // windows' lists of long sheet-type names.
+            int widest = 0;
+            for (const QString& item : items)
+                widest = std::max(widest, combo->fontMetrics().horizontalAdvance(item));
+            combo->view()->setMinimumWidth(widest + 24);
+        }
+        if (combo->currentIndex() != m.listIndex()) combo->setCurrentIndex(m.listIndex());
+        if (combo->isEditable()) {
+            if (combo->currentText() != text) combo->setEditText(text);
+        } else {
+            const QString placeholder = m.listIndex() < 0 ? text : QString();
+            if (combo->placeholderText() != placeholder) combo->setPlaceholderText(placeholder);
+        }
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        const QStringList items = itemsOf(m);
+        if (itemsOf(*list) != items) {
+            list->clear();
+            list->addItems(items);
+        }
+        if (list->currentRow() != m.listIndex()) list->setCurrentRow(m.listIndex());
+    }
+
+    if (widget->isEnabled() != m.enabled) widget->setEnabled(m.enabled);
+    if (widget->isHidden() == m.visible) widget->setVisible(m.visible);
+    // Focus moves when a handler gives it, not on every refresh.
+    if (m.focused && !r.focusApplied) widget->setFocus(Qt::OtherFocusReason);
+    r.focusApplied = m.focused;
+}
+
+void Renderer::showWindows() {
+    for (const auto& name : app_.windowNames()) {
+        const auto it = windows_.find(name);
+        if (it == windows_.end()) continue;
+        Window& w = *it->second;
+        const bool forward = comeForward_.erase(name) > 0;
+        if (w.model->visible && (forward || !w.widget->isVisible())) {
+            placeOnScreen(w);
+            w.widget->show();
+            // The offscreen platform used by the tests cannot raise a window.
+            if (QGuiApplication::platformName() != QLatin1String("offscreen")) w.widget->raise();
+            w.widget->activateWindow();
+        } else if (!w.model->visible && w.widget->isVisible()) {
+            w.widget->hide();
+        }
+    }
+    comeForward_.clear();
+    for (auto& [name, loop] : modalLoops_) {
+        const WindowModel* model = app_.window(name);
+        if (loop && (!model || !model->visible)) loop->quit();
+    }
+}
+
+void Renderer::placeOnScreen(Window& w) {
+    if (w.placed) return;
+    w.placed = true;
+    QRect owner;
+    if (w.widget != mainWidget_.get() && mainWidget_ && mainWidget_->isVisible()) {
+        owner = mainWidget_->geometry();
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        owner = screen->availableGeometry();
+    } else {
+        return;
+    }
+    const QSize size = w.widget->size();
+    w.widget->move(owner.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void Renderer::dispatch(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        // Handlers deal with their own errors; one that escapes must not
+        // cross Qt's event loop.
+        qWarning("TRV: unhandled error in an event handler: %s", e.what());
+    }
+    refresh();
+}
+
+void Renderer::closeBox(Window& w) {
+    Program& p = app_.program();
+    WindowModel* model = w.model;
+    dispatch([&p, model] {
+        if (model == &p.form1) {
+            Form_Unload(p);
+            p.ended = true;
+        } else {
+            model->unload();
+        }
+    });
+}
+
+void Renderer::runModal(const std::string& windowName) {
+    Window* w = build(windowName);
+    if (!w) return;
+    refresh();
+    if (app_.program().ended || !w->model->visible) return;
+    QEventLoop loop;
+    modalLoops_.emplace_back(windowName, &loop);
+    loop.exec(QEventLoop::DialogExec);
+    modalLoops_.pop_back();
+    refresh();
+}
+
+void Renderer::userFocused(QWidget* now) {
+    // Which control now has the focus, as the window's model should know it.
+    for (QWidget* widget = now; widget; widget = widget->parentWidget()) {
+        for (auto& [name, w] : windows_) {
+            for (auto& r : w->controls) {
+                if (r.widget != widget) continue;
+                for (auto& other : w->controls) {
+                    if (!other.model) continue;
+                    other.model->focused = &other == &r;
+                    other.focusApplied = other.model->focused;
+                }
+                return;
+            }
+        }
+        if (widget->isWindow()) return;
+    }
+}
+
+void Renderer::endProgram() {
+    for (auto& [name, w] : windows_) w->widget->hide();
+    for (auto& [name, loop] : modalLoops_) {
+        if (loop) loop->quit();
+    }
+    if (!endAnnounced_) {
+        endAnnounced_ = true;
+        emit programEnded();
+    }
+}
+
+}  // namespace trv::gui

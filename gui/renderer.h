@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "gui/fonts.h"
+#include "ui/application.h"
+
+class QEventLoop;
+class QWidget;
+
+namespace trv {
+class Control;
+struct WindowModel;
+}  // namespace trv
+
+namespace trv::gui {
+
+class FormWidget;
+
+// Shows the windows of an Application as Qt widgets. It knows no window in
+// particular: each window's description gives the widgets and their places,
+// the window's model gives their content. User events go to the control
+// models; after every event the widgets of every window are brought in line
+// with the models again, so a handler never has to think about the screen.
+class Renderer : public QObject {
+    Q_OBJECT
+public:
+    explicit Renderer(ui::Application& app, QObject* parent = nullptr);
+    ~Renderer() override;
+
+    // The top-level widget of a window, built on first use; nullptr for a
+    // window the application does not know.
+    QWidget* window(const std::string& windowName);
+    // The widget of a control; nullptr when there is none.
+    QWidget* control(const std::string& windowName, const std::string& controlName);
+
+    // Brings the widgets of every window in line with the models, without
+    // raising any event: content, visibility, enabled state, focus, and which
+    // windows are on show. When the program has ended, hides everything and
+    // announces the end once.
+    void refresh();
+
+    // Runs `handler` as the answer to a user event, then refreshes.
+    void dispatch(const std::function<void()>& handler);
+
+    // Shows a window modally and returns when its model is no longer on show
+    // (or the program has ended); the widgets stay live meanwhile.
+    void runModal(const std::string& windowName);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    // The program has ended: the front end quits.
+    void programEnded();
+
+private:
+    struct Rendered {
+        Control* model = nullptr;  // nullptr: the description's control has no model
+        const ui::ControlDescription* desc = nullptr;
+        QWidget* widget = nullptr;
+        bool focusApplied = false;
+    };
+    struct Window {
+        WindowModel* model = nullptr;
+        const ui::WindowDescription* desc = nullptr;
+        FormWidget* widget = nullptr;
+        std::vector<Rendered> controls;
+        bool placed = false;  // put at its first place on the screen
+    };
+
+    Window* build(const std::string& windowName);
+    QWidget* makeWidget(Window& w, const ui::ControlDescription& desc, Control* model, const WindowFonts& fonts);
+    void refreshWindow(Window& w);
+    void refreshControl(Rendered& r);
+    void flowSentences(Window& w);
+    void showWindows();
+    void closeBox(Window& w);
+    void placeOnScreen(Window& w);
+    void userFocused(QWidget* now);
+    void endProgram();
+
+    ui::Application& app_;
+    std::map<std::string, std::unique_ptr<Window>> windows_;
+    std::unique_ptr<FormWidget> mainWidget_;  // owns the other windows' widgets
+    std::vector<std::pair<std::string, QPointer<QEventLoop>>> modalLoops_;
+    std::map<std::string, std::function<void()>> activateHooks_;  // the models' own, put back at the end
+    std::set<std::string> comeForward_;                           // windows shown since the last refresh
+    bool refreshing_ = false;
+    bool endAnnounced_ = false;
+};
+
+}  // namespace trv::gui

@@ -1,0 +1,501 @@
+// The Qt front end over a real Application, on the offscreen platform: the
+// widgets stand where the window descriptions put them, user events reach the
+// control models, and a screenshot of every window is left in the build folder.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeDatabase>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "app/program.h"
+#include "gui/fonts.h"
+#include "gui/gui_platform.h"
+#include "gui/program_chooser.h"
+#include "gui/renderer.h"
+#include "gui/widgets.h"
+#include "ui/application.h"
+#include "ui/windows.h"
+
+namespace {
+
+using trv::ui::ControlKind;
+
+// Messages are recorded instead of shown, so that nothing waits for a click.
+class RecordingPlatform : public trv::gui::GuiPlatform {
+public:
+    std::string ini;
+    std::vector<std::string> messages;
+    std::vector<std::string> chooserPaths;
+
+    std::string settingsFile() override { return ini; }
+    std::string logonName() override { return "tester"; }
+    void message(const std::string& text) override { messages.push_back(text); }
+    void chooseProgramFor(const std::string& path) override { chooserPaths.push_back(path); }
+};
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+QByteArray record(std::initializer_list<const char*> fields) {
+    QByteArray line;
+    for (const char* field : fields) {
+        if (!line.isEmpty()) line += ',';
+        line += '"' + QByteArray(field) + '"';
+    }
+    return line + "\r\n";
+}
+
+// Puts an environment variable back as it was.
+class EnvironmentGuard {
+public:
+    explicit EnvironmentGuard(const char* name)
+        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), value_(qgetenv(name)) {}
+    ~EnvironmentGuard() {
+        if (wasSet_) {
+            qputenv(name_, value_);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    bool wasSet_;
+    QByteArray value_;
+};
+
+// A small office in a temporary folder, as the end-to-end cases lay it out.
+struct Office {
+    QTemporaryDir dir;
+    QString root = dir.path();
+
+    explicit Office(bool withIni = true) {
+        for (const char* sub : {"resources/projectscodes", "resources/vb_server", "resources/style_sheets",
+                                "resources/Standard_documents", "projects/tester/PROJECTS", "templates",
+                                "sheet_templates", "velunor", "delivery", "bin"})
+            QDir(root).mkpath(QLatin1String(sub));
+        writeFile(root + "/resources/projectscodes/KLV-13000-C000.txt",
+                  record({"KLV-13000-C000", "HARBOUR TERMINAL EXTENSION"}));
+        writeFile(root + "/resources/projectscodes/KLV-21400-PB00.txt",
+                  record({"KLV-21400-PB00", "NORTH DEPOT WORKSHOPS"}));
+        writeFile(root + "/resources/usernames.txt", record({"tester", "tester"}));
+        writeFile(root + "/bin/acad", "#!/bin/sh\nexit 0\n");
+        if (!withIni) return;
+        QByteArray ini = "[Paths]\r\n";
+        for (const QString& kv :
+             {"ResourcePath=" + root + "/resources", "Velunor=" + root + "/velunor",
+              "ProjectPath=" + root + "/projects", "IndividualTemplatePath=" + root + "/templates",
+              "SheetTemplatePath=" + root + "/sheet_templates", "ResourceCopyDestPath=" + root + "/delivery",
+              QStringLiteral("DispCreateProjBtn=1"), QStringLiteral("DispNCSBtn=1"),
+              "OpenInAutoCAD=" + root + "/bin/acad"})
+            ini += kv.toUtf8() + "\r\n";
+        writeFile(iniPath(), ini);
+    }
+    QString iniPath() const { return root + "/trv.ini"; }
+};
+
+// The program started over the office, with its windows rendered.
+struct Running {
+    Office office;
+    RecordingPlatform platform;
+    trv::ui::Application app{platform};
+    trv::gui::Renderer renderer{app};
+
+    explicit Running(bool withIni = true) : office(withIni) {
+        platform.ini = office.iniPath().toStdString();
+        platform.setRenderer(&renderer);
+        app.start();
+        renderer.refresh();
+    }
+    trv::Program& program() { return app.program(); }
+    QWidget* form1() { return renderer.window("Form1"); }
+    QWidget* widget(const char* control, const char* window = "Form1") {
+        QWidget* w = renderer.control(window, control);
+        if (!w) qWarning("no widget for %s.%s", window, control);
+        return w;
+    }
+};
+
+// What a widget shows as its text, whatever its kind.
+QString shownText(QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* button = qobject_cast<QPushButton*>(w)) return button->text();
+    if (auto* banner = qobject_cast<trv::gui::BannerText*>(w)) return banner->text();
+    if (auto* line = qobject_cast<QLineEdit*>(w)) return line->text();
+    if (auto* box = qobject_cast<QPlainTextEdit*>(w)) return box->toPlainText();
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        if (combo->isEditable() || combo->currentIndex() >= 0) return combo->currentText();
+        return combo->placeholderText();
+    }
+    if (auto* list = qobject_cast<QListWidget*>(w))
+        return list->currentItem() ? list->currentItem()->text() : QString();
+    return {};
+}
+
+// Picks an entry from a combo box's open list, as the user does.
+bool pick(QComboBox* combo, const QString& entry) {
+    const int index = combo ? combo->findText(entry) : -1;
+    if (index < 0) return false;
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    if (!QTest::qWaitFor([view] { return view->isVisible(); })) return false;
+    const QModelIndex item = view->model()->index(index, 0);
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+    return true;
+}
+
+QRect pixels(const trv::ui::Twips& t) { return {t.left / 15, t.top / 15, t.width / 15, t.height / 15}; }
+
+}  // namespace
+
+class GuiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void mainWindowShowsEveryControlOfForm1();
+    void everyCaptionHasRoomInItsWidget();
+    void cancelEndsTheProgram();
+    void closeBoxOfTheMainWindowEndsTheProgram();
+    void choosingADrawingTypeWithoutAProjectAsksForOne();
+    void typingAFacilityNumberReachesTheModel();
+    void withoutIniTheCommandsAreDisabled();
+    void pathProblemWindowBlocksUntilOk();
+    void enlargingTheMainWindowShowsTheSpareControls();
+    void secondaryWindowsAreModelessAndTheirCloseBoxUnloads();
+    void desktopEntriesGiveTheCommandLine();
+    void chooserListsTheApplicationsForTheFileType();
+    void chooserStartsTheChosenApplicationWithTheFile();
+    void screenshotsOfEveryWindow();
+};
+
+void GuiTest::mainWindowShowsEveryControlOfForm1() {
+    Running r;
+    QVERIFY(r.platform.messages.empty());
+    QWidget* form = r.form1();
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), QStringLiteral("TRV"));
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->size(), QSize(12660 / 15, 10170 / 15));
+
+    const trv::ui::WindowDescription& desc = trv::ui::form1Description();
+    for (const auto& c : desc.controls) {
+        const QString name = QString::fromStdString(c.name);
+        QWidget* w = r.widget(c.name.c_str());
+        QVERIFY2(w, qPrintable(name));
+        QCOMPARE(w->parentWidget(), form);
+        QVERIFY2(w->geometry() == pixels(c.place), qPrintable(name));
+        const trv::Control* model = r.program().form1.controls.find(c.name);
+        QVERIFY2(model, qPrintable(name));
+        QVERIFY2(w->isHidden() == !model->visible, qPrintable(name));
+        QVERIFY2(w->isEnabled() == model->enabled, qPrintable(name));
+        QCOMPARE(shownText(w), QString::fromStdString(model->text()));
+        if (c.kind == ControlKind::Label || c.kind == ControlKind::Button || c.kind == ControlKind::BannerBox)
+            QCOMPARE(shownText(w), QString::fromStdString(c.caption));
+    }
+    for (const char* hidden : {"txtprojcode", "cmdtypeprojcode", "cmbAutocadversion"})
+        QVERIFY2(r.widget(hidden)->isHidden(), hidden);
+    QVERIFY(!r.widget("cmdCopyres")->isHidden());
+    QCOMPARE(qobject_cast<QComboBox*>(r.widget("cmbdesignasbuilt"))->count(), 2);
+}
+
+void GuiTest::everyCaptionHasRoomInItsWidget() {
+    Running r;
+    for (const auto& name : r.app.windowNames()) {
+        const trv::ui::WindowDescription* desc = r.app.desc(name);
+        for (const auto& c : desc->controls) {
+            QWidget* w = r.renderer.control(name, c.name);
+            QVERIFY(w);
+            QVERIFY2(trv::gui::captionFits(c, w->font()),
+                     qPrintable(QString::fromStdString(name + "." + c.name)));
+        }
+    }
+}
+
+void GuiTest::cancelEndsTheProgram() {
+    Running r;
+    QSignalSpy ended(&r.renderer, &trv::gui::Renderer::programEnded);
+    QTest::mouseClick(r.widget("cmdcancel"), Qt::LeftButton);
+    QVERIFY(r.program().ended);
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!r.form1()->isVisible());
+}
+
+void GuiTest::closeBoxOfTheMainWindowEndsTheProgram() {
+    Running r;
+    QSignalSpy ended(&r.renderer, &trv::gui::Renderer::programEnded);
+    r.form1()->close();
+    QVERIFY(r.program().ended);
+    QVERIFY(!r.program().form1.loaded);
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!r.form1()->isVisible());
+}
+
+void GuiTest::choosingADrawingTypeWithoutAProjectAsksForOne() {
+    Running r;
+    auto* combo = qobject_cast<QComboBox*>(r.widget("cmbdesignasbuilt"));
+    QVERIFY(combo);
+    QVERIFY(pick(combo, "As-Built Drawings"));
+    QCOMPARE(r.platform.messages, std::vector<std::string>{"Please, select project code first."});
+    // The handler emptied the choice again; the widget follows the model.
+    QCOMPARE(r.program().form1.cmbdesignasbuilt.text(), std::string());
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(combo->currentText(), QString());
+}
+
+void GuiTest::typingAFacilityNumberReachesTheModel() {
+    Running r;
+    auto* box = qobject_cast<QLineEdit*>(r.widget("txtfacilitynb"));
+    QVERIFY(box);
+    QTest::keyClicks(box, "12");
+    QCOMPARE(r.program().form1.txtfacilitynb.text(), std::string("12"));
+    QCOMPARE(box->text(), QStringLiteral("12"));
+    QFile saved(r.office.root + "/projects/tester/PROJECTS/facilnumber.txt");
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), record({"12"}));
+}
+
+void GuiTest::withoutIniTheCommandsAreDisabled() {
+    Running r(false);
+    QCOMPARE(r.platform.messages, std::vector<std::string>{"INI file is missing. Initialization stoped !!!"});
+    QVERIFY(r.form1()->isVisible());
+    for (const char* disabled : {"cmdnewproj", "cmdCopyModel", "cmdOpen", "Command1", "cmdRefresh"})
+        QVERIFY2(!r.widget(disabled)->isEnabled(), disabled);
+    for (const char* enabled : {"cmdcancel", "Command2", "cmdSheetusr2", "cmbdisciplines", "txtfacilitynb"})
+        QVERIFY2(r.widget(enabled)->isEnabled(), enabled);
+    QVERIFY(QDir().mkpath(QStringLiteral(TRV_SCREENSHOT_DIR)));
+    QVERIFY(r.form1()->grab().save(QStringLiteral(TRV_SCREENSHOT_DIR "/Form1-no-ini.png")));
+    // A disabled button's click does not reach its handler.
+    QTest::mouseClick(r.widget("Command1"), Qt::LeftButton);
+    QCOMPARE(r.platform.messages.size(), std::size_t(1));
+}
+
+void GuiTest::pathProblemWindowBlocksUntilOk() {
+    Running r;
+    QSignalSpy ended(&r.renderer, &trv::gui::Renderer::programEnded);
+    const std::string link =
+        (r.office.root + "/resources/Standard_documents/klv-cadd-std-06.doc").toStdString();
+    const std::string text = "Project path not found. Please check the settings in the TRV configuration";
+    bool sawWindow = false;
+    // Inside the modal loop: look at the window, click the link, then "Ok".
+    QTimer::singleShot(0, this, [&] {
+        QWidget* w = r.renderer.window("frmHyperLnkMsg");
+        sawWindow = w && w->isVisible() && w->isModal() && w->windowTitle() == QLatin1String("TRV message") &&
+                    shownText(r.widget("Label4", "frmHyperLnkMsg")) == QString::fromStdString(text);
+        QWidget* link = r.widget("Label1", "frmHyperLnkMsg");
+        if (link && link->cursor().shape() != Qt::PointingHandCursor) sawWindow = false;
+        if (link) QTest::mouseClick(link, Qt::LeftButton);
+        if (QWidget* ok = r.widget("Command1", "frmHyperLnkMsg")) QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    // A watchdog, so that a window that never closes fails instead of hanging.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, this, [&] {
+        r.program().hyperlnk.unload();
+        r.renderer.refresh();
+    });
+    watchdog.start(5000);
+    trv::showPathProblemAndEnd(r.program(), link, text);
+    r.renderer.refresh();
+    QVERIFY(sawWindow);
+    QCOMPARE(r.platform.messages, std::vector<std::string>{"Can not find file " + link});
+    QVERIFY(r.program().ended);
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!r.form1()->isVisible());
+    QVERIFY(!r.renderer.window("frmHyperLnkMsg")->isVisible());
+}
+
+void GuiTest::enlargingTheMainWindowShowsTheSpareControls() {
+    Running r;
+    QWidget* form = r.form1();
+    QWidget* spare = r.widget("lstsheettype");
+    const QRect place = spare->geometry();
+    QVERIFY(!form->rect().intersects(place));
+    form->resize(form->width(), place.bottom() + 20);
+    QCOMPARE(spare->geometry(), place);
+    QCOMPARE(r.widget("cmdcancel")->geometry(), pixels(trv::ui::form1Description().find("cmdcancel")->place));
+    QVERIFY(form->rect().contains(place));
+    QVERIFY(spare->isVisible());
+    QCOMPARE(qobject_cast<QListWidget*>(spare)->count(), 10);
+}
+
+void GuiTest::secondaryWindowsAreModelessAndTheirCloseBoxUnloads() {
+    Running r;
+    int seen = 0;
+    for (const auto& name : r.app.windowNames()) {
+        const trv::ui::WindowDescription* desc = r.app.desc(name);
+        trv::WindowModel* model = r.app.window(name);
+        if (desc->modal || model == &r.program().form1) continue;
+        ++seen;
+        r.renderer.dispatch([model] { model->show(); });  // as a handler shows it
+        QWidget* w = r.renderer.window(name);
+        QVERIFY2(w->isVisible() && !w->isModal(), name.c_str());
+        QCOMPARE(w->windowTitle(), QString::fromStdString(desc->caption));
+        QCOMPARE(w->size(), QSize(desc->clientWidth / 15, desc->clientHeight / 15));
+        QVERIFY(r.form1()->isVisible());
+        w->close();
+        QVERIFY2(!model->loaded && !model->visible, name.c_str());
+        QVERIFY(!w->isVisible());
+        QVERIFY(!r.program().ended);
+    }
+    QVERIFY(seen > 0 || r.app.windowNames().size() == 2);
+}
+
+void GuiTest::desktopEntriesGiveTheCommandLine() {
+    using trv::gui::DesktopApplication;
+    QCOMPARE(*trv::gui::splitExec("editor --new-window \"%f\" -x"),
+             (QStringList{"editor", "--new-window", "%f", "-x"}));
+    QCOMPARE(*trv::gui::splitExec("\"/opt/My App/run\" \"say \\\"hi\\\"\" a\\ b"),
+             (QStringList{"/opt/My App/run", "say \"hi\"", "a b"}));
+    QVERIFY(!trv::gui::splitExec("broken \"quote"));
+
+    DesktopApplication app;
+    app.name = "Viewer";
+    app.file = "/usr/share/applications/viewer.desktop";
+    const QString path = "/tmp/a drawing.dwg";
+    struct Case {
+        const char* exec;
+        QStringList command;
+    };
+    const Case cases[] = {
+        {"viewer %U", {"viewer", path}},
+        {"viewer --file=%f --title %c", {"viewer", "--file=" + path, "--title", "Viewer"}},
+        {"viewer %i %d 100%%", {"viewer", "100%", path}},  // no file code: the file goes last
+        {"viewer", {"viewer", path}},
+    };
+    for (const Case& c : cases) {
+        app.exec = c.exec;
+        QCOMPARE(*trv::gui::commandFor(app, path), c.command);
+    }
+}
+
+void GuiTest::chooserListsTheApplicationsForTheFileType() {
+    QTemporaryDir home, system;
+    writeFile(home.path() + "/applications/editor.desktop",
+              "[Desktop Entry]\nType=Application\nName=Home Editor\nExec=editor %f\nMimeType=text/plain;\n");
+    writeFile(
+        system.path() + "/applications/editor.desktop",
+        "[Desktop Entry]\nType=Application\nName=System Editor\nExec=editor %f\nMimeType=text/plain;\n");
+    writeFile(
+        system.path() + "/applications/kde/viewer.desktop",
+        "[Desktop Entry]\nType=Application\nName=Viewer\nExec=viewer %U\nMimeType=image/png;text/plain;\n");
+    writeFile(system.path() + "/applications/gone.desktop",
+              "[Desktop Entry]\nType=Application\nName=Gone\nHidden=true\nExec=gone\nMimeType=text/plain;\n");
+    writeFile(system.path() + "/applications/sheet.desktop",
+              "[Desktop Entry]\nType=Application\nName=Sheet\nExec=sheet\nMimeType=text/csv;\n");
+    const QStringList folders{home.path() + "/applications", system.path() + "/applications"};
+    const auto apps = trv::gui::applicationsFor(QMimeDatabase().mimeTypeForName("text/plain"), folders);
+    QStringList names;
+    for (const auto& app : apps) names.push_back(app.name + " " + app.id);
+    QCOMPARE(names, (QStringList{"Home Editor editor.desktop", "Viewer kde-viewer.desktop"}));
+}
+
+void GuiTest::chooserStartsTheChosenApplicationWithTheFile() {
+    QTemporaryDir home, work;
+    EnvironmentGuard guardHome("XDG_DATA_HOME"), guardDirs("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    qputenv("XDG_DATA_DIRS", work.path().toUtf8() + "/none");
+    const QString copy = work.path() + "/copied.txt";
+    writeFile(home.path() + "/applications/copier.desktop",
+              "[Desktop Entry]\nType=Application\nName=Copier\nMimeType=text/plain;\nExec=cp %f \"" +
+                  copy.toUtf8() + "\"\n");
+    const QString file = work.path() + "/notes.txt";
+    writeFile(file, "some notes\n");
+
+    QString title, shown;
+    auto openChooser = [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* chooser = qobject_cast<trv::gui::ProgramChooser*>(w); chooser && chooser->isVisible())
+                return chooser;
+        }
+        return static_cast<trv::gui::ProgramChooser*>(nullptr);
+    };
+    QTimer watchdog;  // a chooser left open fails the test instead of hanging it
+    connect(&watchdog, &QTimer::timeout, this, [&] {
+        if (auto* chooser = openChooser()) chooser->reject();
+    });
+    watchdog.start(5000);
+    QTimer::singleShot(0, this, [&] {
+        auto* chooser = openChooser();
+        if (!chooser) return;
+        title = chooser->windowTitle();
+        auto* list = chooser->findChild<QListWidget*>();
+        if (list && list->count() > 0) {
+            shown = list->item(0)->text();
+            list->setCurrentRow(0);
+        }
+        chooser->accept();
+    });
+    trv::gui::GuiPlatform platform;
+    platform.chooseProgramFor(file.toStdString());
+    QCOMPARE(title, QStringLiteral("TRV"));
+    QCOMPARE(shown, QStringLiteral("Copier"));
+    QTRY_VERIFY(QFile::exists(copy));
+}
+
+void GuiTest::screenshotsOfEveryWindow() {
+    Running r;
+    const QString folder = QStringLiteral(TRV_SCREENSHOT_DIR);
+    QVERIFY(QDir().mkpath(folder));
+    r.program().hyperlnk.MessageText =
+        "Project path not found. Please check the settings in the TRV configuration";
+    r.program().hyperlnk.LinkPath =
+        (r.office.root + "/resources/Standard_documents/klv-cadd-std-06.doc").toStdString();
+    for (const auto& name : r.app.windowNames()) {
+        trv::WindowModel* model = r.app.window(name);
+        QVERIFY(model);
+        const bool wasVisible = model->visible;
+        if (!wasVisible) model->show();
+        r.renderer.refresh();
+        QWidget* w = r.renderer.window(name);
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->windowTitle(), QString::fromStdString(model->caption));
+        const QString file = folder + "/" + QString::fromStdString(name) + ".png";
+        QVERIFY2(w->grab().save(file), qPrintable(file));
+        if (!wasVisible) {
+            model->unload();
+            r.renderer.refresh();
+            QVERIFY(!w->isVisible());
+        }
+    }
+    // The main window enlarged, with the controls below the start-up area.
+    QWidget* form = r.form1();
+    form->resize(form->width(), r.widget("lstsheettype")->geometry().bottom() + 16);
+    QVERIFY(form->grab().save(folder + "/Form1-enlarged.png"));
+    form->resize(trv::ui::form1Description().clientWidth / 15, trv::ui::form1Description().clientHeight / 15);
+
+    // The main window at work: a project, a drawing type, a discipline and a
+    // sheet type chosen through the widgets.
+    auto combo = [&](const char* name) { return qobject_cast<QComboBox*>(r.widget(name)); };
+    QVERIFY(pick(combo("cmbProjectCode"), "KLV-13000-C000"));
+    QTest::keyClicks(r.widget("txtfacilitynb"), "12");
+    QVERIFY(pick(combo("cmbdesignasbuilt"), "Design Drawings"));
+    QVERIFY(pick(combo("cmbdisciplines"), "Architectural"));
+    if (combo("cmbModels")->count() > 0) QVERIFY(pick(combo("cmbModels"), combo("cmbModels")->itemText(0)));
+    if (combo("cmbSheettype")->count() > 2)
+        QVERIFY(pick(combo("cmbSheettype"), combo("cmbSheettype")->itemText(2)));
+    QTest::mouseClick(r.widget("cmdSheetName"), Qt::LeftButton);
+    QCOMPARE(shownText(r.widget("txtcurrentproj")), QStringLiteral("KLV-13000-C000"));
+    QVERIFY(form->grab().save(folder + "/Form1-working.png"));
+    for (const auto& m : r.platform.messages) qInfo("message: %s", m.c_str());
+}
+
+QTEST_MAIN(GuiTest)
+#include "gui_test.moc"
