@@ -47,6 +47,13 @@ bool isList(ControlKind k) {
 
 bool acceptsTyping(ControlKind k) { return k == ControlKind::TextBox || k == ControlKind::ComboBox; }
 
+// "CONTROL" names a control of the main window, "WINDOW.CONTROL" one of another window.
+std::pair<std::string, std::string> splitControlName(const std::string& name) {
+    const auto dot = name.find('.');
+    if (dot == std::string::npos) return {"Form1", name};
+    return {name.substr(0, dot), name.substr(dot + 1)};
+}
+
 }  // namespace
 
 Player::Player(ui::Application& app, ScriptPlatform& platform, std::ostream& out)
@@ -109,12 +116,7 @@ void Player::error(const std::string& what) {
 }
 
 Control* Player::findControl(const std::string& name) {
-    std::string windowName = "Form1";
-    std::string controlName = name;
-    if (const auto dot = name.find('.'); dot != std::string::npos) {
-        windowName = name.substr(0, dot);
-        controlName = name.substr(dot + 1);
-    }
+    const auto [windowName, controlName] = splitControlName(name);
     WindowModel* w = app_.window(windowName);
     if (!w) {
         error("unknown window " + windowName);
@@ -185,8 +187,7 @@ void Player::execute(const std::vector<std::string>& words) {
 
     // What the user does needs the control on screen; code (set, clear) does not.
     if (cmd == "click" || cmd == "choose" || cmd == "type") {
-        const auto dot = words[1].find('.');
-        const WindowModel* w = app_.window(dot == std::string::npos ? "Form1" : words[1].substr(0, dot));
+        const WindowModel* w = app_.window(splitControlName(words[1]).first);
         if (!w->visible) return error(words[1] + ": its window is not on show");
         if (!c->visible) return error(words[1] + " is hidden");
     }

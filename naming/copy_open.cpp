@@ -1,5 +1,7 @@
 #include "naming/copy_open.h"
 
+#include <optional>
+
 #include "app/hyperlink_window.h"
 #include "app/program.h"
 #include "app/state_files.h"
@@ -83,22 +85,56 @@ void writeVersionMarker(Program& p) {
     }
 }
 
+namespace {
+
+// What the model copy and the model open share: the name composed again, the
+// drawing type read, and the target folder and template found. False when a
+// step stopped the command (its message has been shown).
+bool prepareModel(Program& p, UserCodeDialogs& dialogs) {
+    auto& f = p.form1;
+    cmdModelname_Click(p, dialogs);
+    if (p.ended || !readDrawingType(p)) return false;
+    if (f.cmbdisciplines.text().empty() || f.projectCode.empty() || f.modelName.empty()) {
+        p.message("You must define modelname, discipline and project code.");
+        return false;
+    }
+    if (!disciplineUsable(p)) return false;
+    buildModelTarget(p);
+    // The template must exist, also when the drawing is only opened.
+    if (!p.platform.fileExists(f.templateFile)) {
+        p.message("Missing file : " + p.platform.displayPath(f.templateFile));
+        return false;
+    }
+    return true;
+}
+
+// What the sheet copy and the sheet open share after the composition: the
+// drawing type read, the sheet folder built, the current project read.
+// Gives the current project's code, or nothing when a step stopped the command.
+std::optional<std::string> prepareSheet(Program& p) {
+    auto& f = p.form1;
+    if (!readDrawingType(p)) return std::nullopt;
+    if (f.cmbdisciplines.text().empty() || f.projectCode.empty() || f.sheetName.empty()) {
+        p.message("You must define sheet name, discipline and project code.");
+        return std::nullopt;
+    }
+    if (!disciplineUsable(p)) return std::nullopt;
+    buildSheetFolders(p);
+    const std::string projectFile = userStatePath(p, curProjectFile);
+    const auto project = readPresentRecord(p, projectFile, 3);
+    if (!project) {
+        p.message("Missing file : " + p.platform.displayPath(projectFile));
+        return std::nullopt;
+    }
+    return (*project)[0];
+}
+
+}  // namespace
+
 void cmdCopyModel_Click(Program& p, UserCodeDialogs& dialogs) {
     auto& f = p.form1;
     try {
-        cmdModelname_Click(p, dialogs);
-        if (p.ended) return;
-        if (!readDrawingType(p)) return;
-        if (f.cmbdisciplines.text().empty() || f.projectCode.empty() || f.modelName.empty()) {
-            p.message("You must define modelname, discipline and project code.");
-            return;
-        }
-        if (!disciplineUsable(p)) return;
-        buildModelTarget(p);
-        if (!p.platform.fileExists(f.templateFile)) {
-            p.message("Missing file : " + p.platform.displayPath(f.templateFile));
-            return;
-        }
+        if (!prepareModel(p, dialogs)) return;
         if (p.platform.fileExists(f.targetFolder + "\\" + f.modelName + ".dwg")) {
             p.message("NOTE : the " + f.modelName + ".dwg already exists in the your" +
                       p.platform.displayPath(f.targetFolder + "\\") + ". Check the name.");
@@ -115,20 +151,9 @@ void cmdcopysheet_Click(Program& p) {
     try {
         cmdSheetName_Click(p);
         if (p.ended) return;
-        if (!readDrawingType(p)) return;
-        if (f.cmbdisciplines.text().empty() || f.projectCode.empty() || f.sheetName.empty()) {
-            p.message("You must define sheet name, discipline and project code.");
-            return;
-        }
-        if (!disciplineUsable(p)) return;
-        buildSheetFolders(p);
-        const std::string projectFile = userStatePath(p, curProjectFile);
-        const auto project = readPresentRecord(p, projectFile, 3);
-        if (!project) {
-            p.message("Missing file : " + p.platform.displayPath(projectFile));
-            return;
-        }
-        f.templateFile = p.settings.ResourcePath + "style_sheets\\" + (*project)[0] + ".dwg";
+        const auto projectCode = prepareSheet(p);
+        if (!projectCode) return;
+        f.templateFile = p.settings.ResourcePath + "style_sheets\\" + *projectCode + ".dwg";
         if (!p.platform.fileExists(f.templateFile)) {
             p.message("Missing file : " + p.platform.displayPath(f.templateFile));
             return;
@@ -175,20 +200,7 @@ void announceAndOpen(Program& p) {
 void cmdOpen_Click(Program& p, UserCodeDialogs& dialogs) {
     auto& f = p.form1;
     try {
-        cmdModelname_Click(p, dialogs);
-        if (p.ended) return;
-        if (!readDrawingType(p)) return;
-        if (f.projectCode.empty() || f.cmbdisciplines.text().empty() || f.modelName.empty()) {
-            p.message("You must define modelname, discipline and project code.");
-            return;
-        }
-        if (!disciplineUsable(p)) return;
-        buildModelTarget(p);
-        // The model template must exist even though it is not opened.
-        if (!p.platform.fileExists(f.templateFile)) {
-            p.message("Missing file : " + p.platform.displayPath(f.templateFile));
-            return;
-        }
+        if (!prepareModel(p, dialogs)) return;
         f.targetFile = f.targetFolder + "\\" + f.modelName + ".dwg";
         announceAndOpen(p);
     } catch (const std::exception&) {
@@ -203,18 +215,7 @@ void cmdOpen2_Click(Program& p) {
             cmdSheetName_Click(p);
             if (p.ended || f.txtSheetname.text().empty()) return;
         }
-        if (!readDrawingType(p)) return;
-        if (f.sheetName.empty() || f.cmbdisciplines.text().empty() || f.projectCode.empty()) {
-            p.message("You must define sheet name, discipline and project code.");
-            return;
-        }
-        if (!disciplineUsable(p)) return;
-        buildSheetFolders(p);
-        const std::string projectFile = userStatePath(p, curProjectFile);
-        if (!readPresentRecord(p, projectFile, 3)) {
-            p.message("Missing file : " + p.platform.displayPath(projectFile));
-            return;
-        }
+        if (!prepareSheet(p)) return;  // the sheet template is not needed to open
         f.targetFile = f.targetFolder + "\\" + f.txtSheetname.text() + ".dwg";
         announceAndOpen(p);
     } catch (const std::exception&) {
