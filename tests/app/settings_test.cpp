@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/recording_platform_fixture.h"
@@ -19,11 +20,17 @@ using testing::RecordingPlatform;
 using testing::TempFolder;
 
 using Strings = std::vector<std::string>;
+const std::string noIni = "INI file is missing. Initialization stoped !!!";
 
 class LoadSettingsTest : public ::testing::Test {
 public:
     void SetUp() override {
+        // Table-driven tests start each case afresh.
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            std::filesystem::remove_all(entry);
         platform.iniPath = dir / "trv.ini";
+        platform.messages.clear();
+        s = AppSettings{};
         dir.mkdir("resources");
         dir.mkdir("projects");
         values = {
@@ -42,8 +49,9 @@ public:
     // trv.ini with the keys in `values`, in the order of the file the office ships.
     void writeIni() {
         std::string text = "[Paths]\r\n";
-        for (const char* key : {"ResourcePath", "Velunor", "ProjectPath", "IndividualTemplatePath", "SheetTemplatePath",
-                                "ResourceCopyDestPath", "DispCreateProjBtn", "DispNCSBtn", "OpenInAutoCAD"}) {
+        for (const char* key :
+             {"ResourcePath", "Velunor", "ProjectPath", "IndividualTemplatePath", "SheetTemplatePath",
+              "ResourceCopyDestPath", "DispCreateProjBtn", "DispNCSBtn", "OpenInAutoCAD"}) {
             const auto it = values.find(key);
             if (it != values.end()) text += std::string(key) + "=" + it->second + "\r\n";
         }
@@ -55,47 +63,62 @@ public:
         LoadSettings(platform, s);
     }
 
+    // Gives `key` the value, or leaves it out of the file.
+    void set(const std::string& key, const std::optional<std::string>& value) {
+        if (value) {
+            values[key] = *value;
+        } else {
+            values.erase(key);
+        }
+    }
+
     TempFolder dir;
     RecordingPlatform platform;
     AppSettings s;
     std::map<std::string, std::string> values;
 };
 
+// Every folder path ends with exactly one backslash, however the file spells it.
 TEST_F(LoadSettingsTest, ACompleteFileFillsEveryField) {
-    dir.write("resources/usernames.txt", "\"tester\",\"tfolder\"\r\n");
-    load();
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_TRUE(s.InitOK);
-    EXPECT_TRUE(s.SettingsLoaded);
-    EXPECT_EQ(s.ResourcePath, dir / "resources\\");
-    EXPECT_EQ(s.Velunor, dir / "velunor\\");
-    EXPECT_EQ(s.ProjectPath, dir / "projects\\");
-    EXPECT_EQ(s.ProjectRoot, dir / "projects");
-    EXPECT_EQ(s.IndividualTemplatePath, dir / "templates\\");
-    EXPECT_EQ(s.SheetTemplatePath, dir / "sheet_templates\\");
-    EXPECT_EQ(s.ResourceCopyDestPath, dir / "delivery\\");
-    EXPECT_EQ(s.OpenInAutoCAD, dir / "bin/acad");
-    EXPECT_EQ(s.UserName, "tester");
-    EXPECT_EQ(s.UserFolder, "tfolder");
-    EXPECT_EQ(s.UserDir, dir / "projects\\tfolder");
-    EXPECT_TRUE(s.DispCreateProjBtn);
-    EXPECT_TRUE(s.DispNCSBtn);
+    for (const std::string ending : {"", "\\"}) {
+        SetUp();
+        for (const char* key : {"ResourcePath", "Velunor", "ProjectPath", "IndividualTemplatePath",
+                                "SheetTemplatePath", "ResourceCopyDestPath"})
+            values[key] += ending;
+        dir.write("resources/usernames.txt", "\"tester\",\"tfolder\"\r\n");
+        load();
+        SCOPED_TRACE("folders written with '" + ending + "'");
+        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_TRUE(s.InitOK);
+        EXPECT_TRUE(s.SettingsLoaded);
+        EXPECT_EQ(s.ResourcePath, dir / "resources\\");
+        EXPECT_EQ(s.Velunor, dir / "velunor\\");
+        EXPECT_EQ(s.ProjectPath, dir / "projects\\");
+        EXPECT_EQ(s.ProjectRoot, dir / "projects");
+        EXPECT_EQ(s.IndividualTemplatePath, dir / "templates\\");
+        EXPECT_EQ(s.SheetTemplatePath, dir / "sheet_templates\\");
+        EXPECT_EQ(s.ResourceCopyDestPath, dir / "delivery\\");
+        EXPECT_EQ(s.OpenInAutoCAD, dir / "bin/acad");  // a program, not a folder: no backslash
+        EXPECT_EQ(s.UserName, "tester");
+        EXPECT_EQ(s.UserFolder, "tfolder");
+        EXPECT_EQ(s.UserDir, dir / "projects\\tfolder");
+        EXPECT_TRUE(s.DispCreateProjBtn && s.DispNCSBtn);
+        EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "projects" / "tfolder"))
+            << "made when missing";
+    }
 }
 
 TEST_F(LoadSettingsTest, NoConfigurationFileGivesOneMessage) {
-    LoadSettings(platform, s);
-    EXPECT_EQ(platform.messages, Strings{"INI file is missing. Initialization stoped !!!"});
-    EXPECT_FALSE(s.InitOK);
-    EXPECT_TRUE(s.SettingsLoaded);
-    EXPECT_EQ(s.ResourcePath, "");
-    EXPECT_EQ(s.UserDir, "");
-}
-
-TEST_F(LoadSettingsTest, AFolderNamedLikeTheConfigurationFileIsNoFile) {
-    dir.mkdir("trv.ini");
-    LoadSettings(platform, s);
-    EXPECT_EQ(platform.messages, Strings{"INI file is missing. Initialization stoped !!!"});
-    EXPECT_FALSE(s.InitOK);
+    for (const bool folderInItsPlace : {false, true}) {
+        SetUp();
+        if (folderInItsPlace) dir.mkdir("trv.ini");
+        LoadSettings(platform, s);
+        EXPECT_EQ(platform.messages, Strings{noIni});
+        EXPECT_FALSE(s.InitOK);
+        EXPECT_TRUE(s.SettingsLoaded);
+        EXPECT_EQ(s.ResourcePath, "");
+        EXPECT_EQ(s.UserDir, "");
+    }
 }
 
 // What is left of the record after the load stopped at a missing key.
@@ -112,10 +135,14 @@ TEST_F(LoadSettingsTest, EachMissingRequiredKeyGivesItsOneMessageAndStops) {
     const Case cases[] = {
         {"ResourcePath", "QTNResource path is missing. Initialization stoped !!!", {false, false, false}},
         {"ProjectPath", "User path is missing. Initialization stoped !!!", {true, false, false}},
-        {"IndividualTemplatePath", "Individual Template path is missing. Initialization stoped !!!",
+        {"IndividualTemplatePath",
+         "Individual Template path is missing. Initialization stoped !!!",
          {true, false, false}},
-        {"SheetTemplatePath", "Sheet Template path is missing. Initialization stoped !!!", {true, true, false}},
-        {"ResourceCopyDestPath", "Resource copy destination path is missing. Initialization stoped !!!",
+        {"SheetTemplatePath",
+         "Sheet Template path is missing. Initialization stoped !!!",
+         {true, true, false}},
+        {"ResourceCopyDestPath",
+         "Resource copy destination path is missing. Initialization stoped !!!",
          {true, true, true}},
     };
     // The key left out, given empty, or given as blanks only: all the same.
@@ -123,176 +150,91 @@ TEST_F(LoadSettingsTest, EachMissingRequiredKeyGivesItsOneMessageAndStops) {
     for (const auto& c : cases) {
         for (const auto& spelling : spellings) {
             SetUp();
-            // An empty OpenInAutoCAD would add its warning if the load went on.
-            values["OpenInAutoCAD"] = "";
-            if (spelling) {
-                values[c.key] = *spelling;
-            } else {
-                values.erase(c.key);
-            }
-            s = AppSettings{};
-            platform.messages.clear();
+            values["OpenInAutoCAD"] = "";  // would add its warning if the load went on
+            set(c.key, spelling);
             load();
-            const std::string what = std::string(c.key) + (spelling ? " = '" + *spelling + "'" : " left out");
-            EXPECT_EQ(platform.messages, Strings{c.message}) << what;
-            EXPECT_FALSE(s.InitOK) << what;
-            EXPECT_TRUE(s.SettingsLoaded) << what;
-            EXPECT_EQ(s.ResourcePath, c.filled.resource ? dir / "resources\\" : "") << what;
-            EXPECT_EQ(s.IndividualTemplatePath, c.filled.individual ? dir / "templates\\" : "") << what;
-            EXPECT_EQ(s.SheetTemplatePath, c.filled.sheet ? dir / "sheet_templates\\" : "") << what;
-            EXPECT_EQ(s.ResourceCopyDestPath, "") << what;
+            SCOPED_TRACE(std::string(c.key) + (spelling ? " = '" + *spelling + "'" : " left out"));
+            EXPECT_EQ(platform.messages, Strings{c.message});
+            EXPECT_FALSE(s.InitOK);
+            EXPECT_TRUE(s.SettingsLoaded);
+            EXPECT_EQ(s.ResourcePath, c.filled.resource ? dir / "resources\\" : "");
+            EXPECT_EQ(s.IndividualTemplatePath, c.filled.individual ? dir / "templates\\" : "");
+            EXPECT_EQ(s.SheetTemplatePath, c.filled.sheet ? dir / "sheet_templates\\" : "");
+            EXPECT_EQ(s.ResourceCopyDestPath, "");
             // Filled only when every required key was found.
-            for (const std::string* field : {&s.Velunor, &s.ProjectPath, &s.ProjectRoot, &s.UserName, &s.UserFolder,
-                                             &s.UserDir, &s.OpenInAutoCAD})
-                EXPECT_EQ(*field, "") << what;
-            EXPECT_FALSE(s.DispCreateProjBtn) << what;
-            EXPECT_FALSE(s.DispNCSBtn) << what;
+            for (const std::string* field : {&s.Velunor, &s.ProjectPath, &s.ProjectRoot, &s.UserName,
+                                             &s.UserFolder, &s.UserDir, &s.OpenInAutoCAD})
+                EXPECT_EQ(*field, "");
+            EXPECT_FALSE(s.DispCreateProjBtn || s.DispNCSBtn);
         }
     }
 }
 
-TEST_F(LoadSettingsTest, RequiredKeysAreCheckedInTheirOrder) {
-    struct Case {
-        Strings missing;
-        const char* message;
-    };
-    const Case cases[] = {
-        {{"ResourcePath", "ProjectPath", "IndividualTemplatePath", "SheetTemplatePath", "ResourceCopyDestPath"},
-         "QTNResource path is missing. Initialization stoped !!!"},
-        {{"ProjectPath", "IndividualTemplatePath", "SheetTemplatePath", "ResourceCopyDestPath", "OpenInAutoCAD"},
-         "User path is missing. Initialization stoped !!!"},
-        {{"ResourceCopyDestPath", "IndividualTemplatePath"},
-         "Individual Template path is missing. Initialization stoped !!!"},
-        {{"ResourceCopyDestPath", "SheetTemplatePath"}, "Sheet Template path is missing. Initialization stoped !!!"},
-    };
-    for (const auto& c : cases) {
+TEST_F(LoadSettingsTest, OptionalKeysMayBeEmptyOrMissing) {
+    for (const std::optional<std::string>& value :
+         {std::optional<std::string>(""), std::optional<std::string>()}) {
         SetUp();
-        for (const auto& key : c.missing) values.erase(key);
-        s = AppSettings{};
-        platform.messages.clear();
+        set("Velunor", value);
+        set("OpenInAutoCAD", value);
         load();
-        EXPECT_EQ(platform.messages, Strings{c.message}) << c.message;
-    }
-}
-
-TEST_F(LoadSettingsTest, FolderPathsEndWithExactlyOneBackslash) {
-    const char* keys[] = {"ResourcePath", "Velunor", "ProjectPath", "IndividualTemplatePath", "SheetTemplatePath",
-                          "ResourceCopyDestPath"};
-    for (const char* ending : {"", "\\"}) {
-        SetUp();
-        for (const char* key : keys) values[key] = dir / key + ending;
-        s = AppSettings{};
-        load();
-        const AppSettings& r = s;
-        const std::string* fields[] = {&r.ResourcePath, &r.Velunor, &r.ProjectPath, &r.IndividualTemplatePath,
-                                       &r.SheetTemplatePath, &r.ResourceCopyDestPath};
-        for (std::size_t i = 0; i < std::size(keys); ++i)
-            EXPECT_EQ(*fields[i], dir / keys[i] + "\\") << keys[i] << " written with '" << ending << "'";
-        EXPECT_EQ(s.ProjectRoot, dir / "ProjectPath") << "ProjectPath less its backslash";
-    }
-}
-
-TEST_F(LoadSettingsTest, VelunorMayBeEmpty) {
-    for (const std::optional<std::string>& velunor : {std::optional<std::string>(""), std::optional<std::string>()}) {
-        SetUp();
-        if (velunor) {
-            values["Velunor"] = *velunor;
-        } else {
-            values.erase("Velunor");
-        }
-        s = AppSettings{};
-        platform.messages.clear();
-        load();
-        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_EQ(platform.messages,
+                  Strings{"Open in AutoCAD path is missing, but you can continue working!!!"});
         EXPECT_TRUE(s.InitOK);
         EXPECT_EQ(s.Velunor, "") << "no backslash for an empty folder";
+        EXPECT_EQ(s.OpenInAutoCAD, "");
+        EXPECT_EQ(s.UserDir, dir / "projects\\") << "the load went on";
     }
 }
 
 TEST_F(LoadSettingsTest, FlagsAreTrueOnlyForTrueOnOrOne) {
-    struct Case {
-        std::optional<std::string> value;
-        bool flag;
+    const std::pair<std::optional<std::string>, bool> cases[] = {
+        {"TRUE", true}, {"true", true},   {"On", true},     {"oN", true},  {"1", true},
+        {" 1 ", true},  {"\"ON\"", true}, {"yes", false},   {"0", false},  {"", false},
+        {"11", false},  {"O N", false},   {"false", false}, {"-1", false}, {std::nullopt, false},
     };
-    const Case cases[] = {
-        {"TRUE", true},   {"true", true},  {"True", true},    {"On", true},      {"oN", true},
-        {"1", true},      {" 1 ", true},   {"\"ON\"", true},  {"yes", false},    {"0", false},
-        {"", false},      {"11", false},   {"TRUE!", false},  {"O N", false},    {"false", false},
-        {"-1", false},    {std::nullopt, false},
-    };
-    for (const auto& c : cases) {
-        for (const char* key : {"DispCreateProjBtn", "DispNCSBtn"}) {
+    for (const auto& [value, flag] : cases) {
+        for (const std::string key : {"DispCreateProjBtn", "DispNCSBtn"}) {
             SetUp();
-            if (c.value) {
-                values[key] = *c.value;
-            } else {
-                values.erase(key);
-            }
-            s = AppSettings{};
+            set(key, value);
             load();
-            const bool got = std::string(key) == "DispNCSBtn" ? s.DispNCSBtn : s.DispCreateProjBtn;
-            EXPECT_EQ(got, c.flag) << key << "=" << c.value.value_or("(missing)");
-            // The other flag is unaffected.
-            EXPECT_TRUE(std::string(key) == "DispNCSBtn" ? s.DispCreateProjBtn : s.DispNCSBtn) << key;
+            const bool ncs = key == "DispNCSBtn";
+            EXPECT_EQ(ncs ? s.DispNCSBtn : s.DispCreateProjBtn, flag)
+                << key << "=" << value.value_or("(missing)");
+            EXPECT_TRUE(ncs ? s.DispCreateProjBtn : s.DispNCSBtn) << key << ": the other flag is unaffected";
         }
     }
 }
 
-TEST_F(LoadSettingsTest, OpenInAutoCADIsKeptAsRead) {
-    values["OpenInAutoCAD"] = "C:\\Program Files\\AutoCAD 2008\\acad.exe";
-    load();
-    EXPECT_EQ(s.OpenInAutoCAD, "C:\\Program Files\\AutoCAD 2008\\acad.exe");
-    EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(LoadSettingsTest, AnEmptyOpenInAutoCADWarnsAndTheLoadGoesOn) {
-    values["OpenInAutoCAD"] = "";
-    dir.write("resources/usernames.txt", "\"tester\",\"tfolder\"\r\n");
-    load();
-    EXPECT_EQ(platform.messages, Strings{"Open in AutoCAD path is missing, but you can continue working!!!"});
-    EXPECT_EQ(s.OpenInAutoCAD, "");
-    EXPECT_TRUE(s.InitOK);
-    EXPECT_EQ(s.UserDir, dir / "projects\\tfolder");
-    EXPECT_EQ(s.ProjectPath, dir / "projects\\");
-}
-
+// Once per process: a second call shows nothing and changes nothing, also
+// after a failed load and when the file has been corrected meanwhile.
 TEST_F(LoadSettingsTest, ASecondCallIsSilentAndChangesNothing) {
-    load();
-    const AppSettings first = s;
-    ASSERT_TRUE(first.InitOK);
-    values["ResourcePath"] = dir / "elsewhere";
-    values["OpenInAutoCAD"] = "";
-    writeIni();
-    LoadSettings(platform, s);
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(s.ResourcePath, first.ResourcePath);
-    EXPECT_EQ(s.OpenInAutoCAD, first.OpenInAutoCAD);
-    EXPECT_EQ(s.UserDir, first.UserDir);
-    EXPECT_TRUE(s.InitOK);
+    const std::function<void(LoadSettingsTest&)> firstLoads[] = {
+        [](LoadSettingsTest& t) { t.load(); },
+        [](LoadSettingsTest& t) {
+            t.values.erase("ProjectPath");
+            t.load();
+        },
+        [](LoadSettingsTest& t) { LoadSettings(t.platform, t.s); },  // no file yet
+    };
+    auto fields = [](const AppSettings& a) {
+        return std::tie(a.InitOK, a.ResourcePath, a.ProjectPath, a.OpenInAutoCAD, a.UserDir);
+    };
+    for (const auto& firstLoad : firstLoads) {
+        SetUp();
+        firstLoad(*this);
+        const AppSettings first = s;
+        const Strings messages = platform.messages;
+        values["ProjectPath"] = dir / "projects";  // a corrected, different file
+        values["ResourcePath"] = dir / "elsewhere";
+        values["OpenInAutoCAD"] = "";
+        load();
+        EXPECT_EQ(platform.messages, messages);
+        EXPECT_EQ(fields(s), fields(first));
+    }
 }
 
-TEST_F(LoadSettingsTest, ASecondCallAfterAFailedLoadIsSilentAndChangesNothing) {
-    values.erase("ProjectPath");
-    load();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    values["ProjectPath"] = dir / "projects";  // corrected while the program runs
-    writeIni();
-    platform.messages.clear();
-    LoadSettings(platform, s);
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_FALSE(s.InitOK);
-    EXPECT_EQ(s.ProjectPath, "");
-    EXPECT_EQ(s.UserDir, "");
-}
-
-TEST_F(LoadSettingsTest, ASecondCallWhenTheFileWasMissingStaysSilent) {
-    LoadSettings(platform, s);
-    writeIni();
-    LoadSettings(platform, s);
-    EXPECT_EQ(platform.messages.size(), 1u);
-    EXPECT_FALSE(s.InitOK);
-}
-
+// The end-to-end cases read a table with blank lines, bare fields and rows in
+// other letter case; here the edges of the match.
 TEST_F(LoadSettingsTest, TheUserTableGivesTheLastExactMatch) {
     struct Case {
         const char* name;
@@ -300,19 +242,21 @@ TEST_F(LoadSettingsTest, TheUserTableGivesTheLastExactMatch) {
         std::string user;
         std::string folder;
     };
+    // A logon name and its terminator must fit in 50 characters, not bytes;
+    // a longer one matches no row, not even one with its first 49.
+    const std::string u49(49, 'u'), u50(50, 'u');
+    std::string accented;
+    for (int i = 0; i < 49; ++i) accented += "\xC3\xA9";
     const Case cases[] = {
-        {"listed once", "\"alice\",\"a\"\r\n\"tester\",\"t\"\r\n\"bob\",\"b\"\r\n", "tester", "t"},
+        {"49 characters", "\"" + u49 + "\",\"mine\"\r\n", u49, "mine"},
+        {"49 characters in 98 bytes", "\"" + accented + "\",\"mine\"\r\n", accented, "mine"},
+        {"50 characters", "\"" + u50 + "\",\"long\"\r\n\"" + u49 + "\",\"cut\"\r\n", u50, ""},
         {"listed twice: the later line", "\"tester\",\"first\"\r\n\"bob\",\"b\"\r\n\"tester\",\"second\"\r\n",
          "tester", "second"},
-        {"only a row in other case", "\"Tester\",\"upper\"\r\n\"TESTER\",\"caps\"\r\n", "tester", ""},
-        {"other case does not replace a match", "\"tester\",\"mine\"\r\n\"TESTER\",\"caps\"\r\n", "tester", "mine"},
+        {"other case does not replace a match", "\"tester\",\"mine\"\r\n\"TESTER\",\"caps\"\r\n", "tester",
+         "mine"},
         {"not listed", "\"alice\",\"a\"\r\n", "tester", ""},
         {"a prefix is no match", "\"test\",\"p\"\r\n\"testers\",\"q\"\r\n", "tester", ""},
-        {"bare fields", "tester , tbare \r\n", "tester", "tbare"},
-        {"LF line ends", "\"alice\",\"a\"\n\"tester\",\"t\"\n", "tester", "t"},
-        {"no final line end", "\"alice\",\"a\"\r\n\"tester\",\"t\"", "tester", "t"},
-        {"trailing blank lines", "\"tester\",\"t\"\r\n\r\n\r\n", "tester", "t"},
-        {"blank line between rows", "\"alice\",\"a\"\r\n\r\n\"tester\",\"t\"\r\n", "tester", "t"},
         {"empty table", "", "tester", ""},
         {"cut short after a match: found so far stays", "\"tester\",\"t\"\r\n\"bob\"", "tester", "t"},
         {"empty logon name matches no empty row", "\"\",\"nobody\"\r\n", "", ""},
@@ -321,8 +265,6 @@ TEST_F(LoadSettingsTest, TheUserTableGivesTheLastExactMatch) {
         SetUp();
         dir.write("resources/usernames.txt", c.table);
         platform.user = c.user;
-        s = AppSettings{};
-        platform.messages.clear();
         load();
         EXPECT_TRUE(platform.messages.empty()) << c.name;
         EXPECT_EQ(s.UserFolder, c.folder) << c.name;
@@ -331,96 +273,40 @@ TEST_F(LoadSettingsTest, TheUserTableGivesTheLastExactMatch) {
     }
 }
 
-TEST_F(LoadSettingsTest, AMissingUserTableLeavesTheUserInTheProjectFolder) {
-    load();
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(s.UserFolder, "");
-    EXPECT_EQ(s.UserDir, s.ProjectPath);
-    EXPECT_EQ(s.UserName, "tester");
-}
-
-TEST_F(LoadSettingsTest, TheUserTableIsFoundInAResourceFolderSpelledInOtherCase) {
-    dir.write("resources/usernames.txt", "\"tester\",\"t\"\r\n");
-    values["ResourcePath"] = dir / "RESOURCES";
-    load();
-    EXPECT_EQ(s.UserFolder, "t");
-}
-
-TEST_F(LoadSettingsTest, AMissingUserFolderIsCreatedOneLevelDeep) {
-    dir.write("resources/usernames.txt", "\"tester\",\"tfolder\"\r\n");
-    load();
-    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "projects" / "tfolder"));
-    EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(LoadSettingsTest, AnUnlistedUserGetsTheProjectsFolderMadeWhenMissing) {
-    values["ProjectPath"] = dir / "new_projects";
-    load();
-    EXPECT_EQ(s.UserDir, dir / "new_projects\\");
-    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "new_projects"));
-}
-
-TEST_F(LoadSettingsTest, AUserFolderThatCannotBeMadeIsIgnored) {
+// The user's folder is made when missing, one level deep; when it cannot be
+// made the load goes on silently.
+TEST_F(LoadSettingsTest, TheUsersFolder) {
     struct Case {
-        const char* name;
-        std::function<void(LoadSettingsTest&)> prepare;
-        std::filesystem::path mustNotExist;
+        const char* table;         // the user table's row for the user; nullptr: no table
+        const char* resourcePath;  // as trv.ini gives it, below the temporary folder
+        const char* projectPath;
+        const char* userDir;
+        const char* made;     // a folder that must exist afterwards
+        const char* notMade;  // a path that must not
     };
     const Case cases[] = {
-        {"projects folder missing",
-         [](LoadSettingsTest& t) {
-             // The user's folder lies one level below a missing projects folder.
-             t.dir.write("resources/usernames.txt", "\"tester\",\"tester\"\r\n");
-             t.values["ProjectPath"] = t.dir / "missing";
-         },
-         "missing"},
-        {"user folder two levels down",
-         [](LoadSettingsTest& t) { t.dir.write("resources/usernames.txt", "\"tester\",\"deep\\er\"\r\n"); },
-         "projects/deep"},
-        {"a file in place of the user folder",
-         [](LoadSettingsTest& t) {
-             t.dir.write("resources/usernames.txt", "\"tester\",\"taken\"\r\n");
-             t.dir.write("projects/taken", "x");
-         },
-         ""},
+        {nullptr, "resources", "projects", "projects\\", "projects", ""},
+        {"\"tester\",\"t\"", "RESOURCES", "projects", "projects\\t", "projects/t", ""},  // other letter case
+        {nullptr, "resources", "new", "new\\", "new", ""},
+        {"\"tester\",\"tester\"", "resources", "missing", "missing\\tester", "", "missing"},
+        {"\"tester\",\"deep\\er\"", "resources", "projects", "projects\\deep\\er", "", "projects/deep"},
+        {"\"tester\",\"taken\"", "resources", "projects", "projects\\taken", "", ""},  // a file in its place
     };
     for (const auto& c : cases) {
         SetUp();
-        c.prepare(*this);
-        s = AppSettings{};
-        platform.messages.clear();
-        EXPECT_NO_THROW(load()) << c.name;
-        EXPECT_TRUE(platform.messages.empty()) << c.name;
-        EXPECT_TRUE(s.InitOK) << c.name;
-        if (!c.mustNotExist.empty()) {
-            EXPECT_FALSE(std::filesystem::exists(dir.path() / c.mustNotExist)) << c.name;
-        }
+        SCOPED_TRACE(std::string(c.table ? c.table : "no table") + " in " + c.resourcePath + ", " +
+                     c.projectPath);
+        if (c.table) dir.write("resources/usernames.txt", std::string(c.table) + "\r\n");
+        dir.write("projects/taken", "x");
+        values["ResourcePath"] = dir / c.resourcePath;
+        values["ProjectPath"] = dir / c.projectPath;
+        EXPECT_NO_THROW(load());
+        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_TRUE(s.InitOK);
+        EXPECT_EQ(s.UserDir, dir / c.userDir);
+        EXPECT_TRUE(!*c.made || std::filesystem::is_directory(dir.path() / c.made));
+        EXPECT_TRUE(!*c.notMade || !std::filesystem::exists(dir.path() / c.notMade));
     }
-}
-
-TEST_F(LoadSettingsTest, AnOverlongLogonNameMatchesNoRow) {
-    struct Case {
-        std::size_t length;
-        bool matches;
-    };
-    for (const Case c : {Case{49, true}, Case{50, false}, Case{80, false}}) {
-        SetUp();
-        const std::string name(c.length, 'u');
-        dir.write("resources/usernames.txt", "\"" + name + "\",\"long\"\r\n\"" + name.substr(0, 49) + "\",\"cut\"\r\n");
-        platform.user = name;
-        s = AppSettings{};
-        load();
-        EXPECT_EQ(s.UserFolder, c.matches ? "cut" : "") << c.length;
-        EXPECT_EQ(GetNetworkLogonName(platform), c.matches ? name : "") << c.length;
-    }
-}
-
-TEST(GetNetworkLogonName, CountsCharactersNotBytes) {
-    RecordingPlatform platform;
-    std::string name;
-    for (int i = 0; i < 49; ++i) name += "\xC3\xA9";  // 49 characters, 98 bytes
-    platform.user = name;
-    EXPECT_EQ(GetNetworkLogonName(platform), name);
 }
 
 TEST(INIRead, GivesTheEmptyStringForAMissingFile) {

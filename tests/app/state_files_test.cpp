@@ -3,19 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "app/program.h"
 #include "app/recording_platform_fixture.h"
-#include "platform/text.h"
 #include "platform/temp_folder_fixture.h"
+#include "platform/text.h"
 
 #ifndef _WIN32
-#include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 namespace trv {
@@ -47,47 +49,75 @@ protected:
     Program p{platform};
 };
 
-TEST_F(StateFilesTest, CurrentProjectIsReadFromItsThreeFields) {
+// The four start-up readers, and what each shows afterwards.
+struct Reader {
+    const char* file;
+    void (*read)(Program&);
+    std::string (*shown)(Program&);
+    std::string missing;  // what is shown when the file counts as missing
+};
+
+const Reader readers[] = {
+    {curProjectFile, ReadCurrentProject,
+     [](Program& p) {
+         return p.form1.curProjectCode + "|" + p.form1.projectName + "|" + p.form1.internalCode;
+     },
+     "||0"},
+    {curDisciplineFile, ReadCurrentDiscipline, [](Program& p) { return p.form1.cmbdisciplines.text(); },
+     "design text"},
+    {curDrawingTypeFile, ReadDrawingType, [](Program& p) { return p.form1.txtcurDrawingtype.text(); }, ""},
+    {facilityNumberFile, ReadFacilityNumber, [](Program& p) { return p.form1.txtfacilitynb.text(); }, ""},
+};
+
+// Only a file stored under its exact name counts; the current project also
+// needs all three fields. A saved choice that cannot be read disables the
+// program; a current project that cannot be read counts as missing. Nothing
+// is said.
+TEST_F(StateFilesTest, StartUpReadersShowWhatTheFileHolds) {
     struct Case {
         const char* name;
-        const char* storedAs;  // nullptr: no file
-        std::string content;
-        Strings fields;  // code, name, internal code
+        bool capitals;        // stored under its name in capitals
+        const char* content;  // nullptr: no file
+        bool noAccess;
+        const char* project;  // shown by the current project's reader
+        const char* choice;   // shown by the others; nullptr: missing; "disabled": InitOK false
     };
+    const char* whole = "\"A\",\"B\",\"C\"\r\n";
     const Case cases[] = {
-        {"present", "curproject.txt", "\"KLV-13000-C000\",\"HARBOUR TERMINAL EXTENSION\",\"13000C0\"\r\n",
-         {"KLV-13000-C000", "HARBOUR TERMINAL EXTENSION", "13000C0"}},
-        {"one field a line", "curproject.txt", "\"KLV-13000-C000\"\r\n\"HARBOUR\"\r\n\"13000C0\"\r\n",
-         {"KLV-13000-C000", "HARBOUR", "13000C0"}},
-        {"missing", nullptr, "", {"", "", "0"}},
-        {"stored in upper case", "CURPROJECT.TXT", "\"KLV-13000-C000\",\"HARBOUR\",\"13000C0\"\r\n", {"", "", "0"}},
-        {"stored with a capital", "Curproject.txt", "\"KLV-13000-C000\",\"HARBOUR\",\"13000C0\"\r\n", {"", "", "0"}},
-        {"cut short: two fields", "curproject.txt", "\"KLV-13000-C000\",\"HARBOUR\"\r\n", {"", "", "0"}},
-        {"empty file", "curproject.txt", "", {"", "", "0"}},
+        {"present", false, whole, false, "A|B|C", "A"},
+        {"in capitals", true, whole, false, "||0", nullptr},
+        {"absent", false, nullptr, false, "||0", nullptr},
+        {"cut short", false, "\"A\",\"B\"", false, "||0", "A"},
+        {"empty", false, "", false, "||0", "disabled"},
+        {"blank lines", false, "  \r\n\r\n", false, "||0", "disabled"},
+        {"no access", false, whole, true, "||0", "disabled"},
     };
-    for (const auto& c : cases) {
-        std::filesystem::remove_all(dir.path() / "projects/tester/PROJECTS");
-        dir.mkdir("projects/tester/PROJECTS");
-        if (c.storedAs) dir.write(state(c.storedAs), c.content);
-        Program program(platform);
-        ReadCurrentProject(program);
-        EXPECT_EQ((Strings{program.form1.curProjectCode, program.form1.projectName, program.form1.internalCode}),
-                  c.fields)
-            << c.name;
-        EXPECT_TRUE(program.settings.InitOK) << c.name << ": the program goes on";
-        EXPECT_TRUE(platform.messages.empty()) << c.name;
+    for (const Reader& r : readers) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(r.file) + ": " + c.name);
+#ifdef _WIN32
+            // Removing the permissions only sets the read-only attribute there: the file stays readable.
+            if (c.noAccess) continue;
+#else
+            if (c.noAccess && ::geteuid() == 0) continue;  // root reads any file whatever its permissions
+#endif
+            std::filesystem::remove_all(dir.path() / state(""));
+            dir.mkdir(state(""));
+            const std::string stored = state(c.capitals ? toUpper(r.file) : r.file);
+            if (c.content) dir.write(stored, c.content);
+            if (c.noAccess) std::filesystem::permissions(dir.path() / stored, std::filesystem::perms::none);
+            Program program(platform);
+            for (Control* box : {&program.form1.cmbdisciplines, &program.form1.txtcurDrawingtype,
+                                 &program.form1.txtfacilitynb})
+                box->loadText("design text");
+            r.read(program);
+            const bool project = r.read == ReadCurrentProject;
+            const std::string expected = project ? c.project : c.choice ? c.choice : r.missing;
+            EXPECT_EQ(program.settings.InitOK, expected != "disabled");
+            EXPECT_TRUE(expected == "disabled" || r.shown(program) == expected) << r.shown(program);
+            EXPECT_TRUE(platform.messages.empty());
+        }
     }
-}
-
-TEST_F(StateFilesTest, CurrentProjectIsNotReadWithoutAConfiguration) {
-    std::filesystem::remove(dir.path() / "trv.ini");
-    dir.write(state("curproject.txt"), "\"KLV-13000-C000\",\"HARBOUR\",\"13000C0\"\r\n");
-    p.form1.curProjectCode = "kept";
-    p.form1.internalCode = "kept";
-    ReadCurrentProject(p);
-    EXPECT_EQ(platform.messages, Strings{"INI file is missing. Initialization stoped !!!"});
-    EXPECT_EQ(p.form1.curProjectCode, "kept");
-    EXPECT_EQ(p.form1.internalCode, "kept");
 }
 
 TEST_F(StateFilesTest, AnUnlistedUserKeepsTheStateFilesInTheProjectFolder) {
@@ -100,76 +130,7 @@ TEST_F(StateFilesTest, AnUnlistedUserKeepsTheStateFilesInTheProjectFolder) {
     ReadDrawingType(p);
     EXPECT_EQ(p.settings.UserDir, p.settings.ProjectPath);
     EXPECT_EQ(p.form1.curProjectCode, "KLV-13000-C000");
-    EXPECT_EQ(p.form1.drawingType, "DESIGN");
-}
-
-// The three readers of one-field files: present, missing, misnamed, unreadable.
-struct OneFieldReader {
-    const char* file;
-    void (*read)(Program&);
-    std::string (*shown)(Program&);  // what the window shows afterwards
-};
-
-const OneFieldReader oneFieldReaders[] = {
-    {"curdiscipline.txt", ReadCurrentDiscipline, [](Program& p) { return p.form1.cmbdisciplines.text(); }},
-    {"curdrawingtype.txt", ReadDrawingType, [](Program& p) { return p.form1.txtcurDrawingtype.text(); }},
-    {"facilnumber.txt", ReadFacilityNumber, [](Program& p) { return p.form1.txtfacilitynb.text(); }},
-};
-
-TEST_F(StateFilesTest, OneFieldReadersShowAPresentFile) {
-    for (const auto& r : oneFieldReaders) {
-        Program program(platform);
-        dir.write(state(r.file), "\"Value 01\"\r\n");
-        r.read(program);
-        EXPECT_EQ(r.shown(program), "Value 01") << r.file;
-        EXPECT_TRUE(program.settings.InitOK) << r.file;
-        std::filesystem::remove(dir.path() / state(r.file));
-    }
-}
-
-TEST_F(StateFilesTest, OneFieldReadersTreatAMisnamedFileAsMissing) {
-    for (const auto& r : oneFieldReaders) {
-        for (const std::string& storedAs : {std::string(), toUpper(r.file), std::string("old_") + r.file}) {
-            std::filesystem::remove_all(dir.path() / "projects/tester/PROJECTS");
-            dir.mkdir("projects/tester/PROJECTS");
-            if (!storedAs.empty()) dir.write(state(storedAs), "\"Value 01\"\r\n");
-            Program program(platform);
-            program.form1.cmbdisciplines.loadText("design text");
-            program.form1.txtcurDrawingtype.loadText("design text");
-            program.form1.txtfacilitynb.loadText("design text");
-            r.read(program);
-            const std::string expected = std::string(r.file) == "curdiscipline.txt" ? "design text" : "";
-            EXPECT_EQ(r.shown(program), expected) << r.file << " stored as '" << storedAs << "'";
-            EXPECT_TRUE(program.settings.InitOK) << r.file;
-        }
-    }
-}
-
-TEST_F(StateFilesTest, OneFieldReadersDisableTheProgramOnAnUnreadableFile) {
-    for (const auto& r : oneFieldReaders) {
-        for (const char* content : {"", "\r\n", "  \r\n\r\n"}) {
-            std::filesystem::remove_all(dir.path() / "projects/tester/PROJECTS");
-            dir.write(state(r.file), content);
-            Program program(platform);
-            r.read(program);
-            EXPECT_FALSE(program.settings.InitOK) << r.file << " holding '" << content << "'";
-            EXPECT_TRUE(platform.messages.empty()) << r.file;
-        }
-    }
-}
-
-TEST_F(StateFilesTest, OneFieldReadersDisableTheProgramWhenTheFileCannotBeOpened) {
-#ifndef _WIN32
-    if (::geteuid() == 0) GTEST_SKIP() << "root reads any file whatever its permissions";
-#endif
-    for (const auto& r : oneFieldReaders) {
-        dir.write(state(r.file), "\"Value\"\r\n");
-        std::filesystem::permissions(dir.path() / state(r.file), std::filesystem::perms::none);
-        Program program(platform);
-        r.read(program);
-        EXPECT_FALSE(program.settings.InitOK) << r.file;
-        std::filesystem::remove(dir.path() / state(r.file));
-    }
+    EXPECT_EQ(p.form1.txtcurDrawingtype.text(), "DESIGN");
 }
 
 TEST_F(StateFilesTest, TheDisciplineReaderDefaultsAndDerivesTheCode) {
@@ -190,19 +151,6 @@ TEST_F(StateFilesTest, TheDisciplineReaderDefaultsAndDerivesTheCode) {
     EXPECT_EQ(seen, "Architectural") << "the code is derived from the list's new text";
 }
 
-TEST_F(StateFilesTest, TheDrawingTypeReaderKeepsTheFieldWhenTheFileIsMissing) {
-    p.form1.drawingType = "DESIGN";
-    p.form1.txtcurDrawingtype.setText("DESIGN");
-    ReadDrawingType(p);
-    EXPECT_EQ(p.form1.drawingType, "DESIGN");
-    EXPECT_EQ(p.form1.txtcurDrawingtype.text(), "");
-
-    dir.write(state("curdrawingtype.txt"), "\"AS-BUILT\"\r\n");
-    ReadDrawingType(p);
-    EXPECT_EQ(p.form1.drawingType, "AS-BUILT");
-    EXPECT_EQ(p.form1.txtcurDrawingtype.text(), "AS-BUILT");
-}
-
 TEST_F(StateFilesTest, TheFacilityNumberBoxReaderRaisesTheChange) {
     Strings changes;
     p.form1.txtfacilitynb.onChange = [&] { changes.push_back(p.form1.txtfacilitynb.text()); };
@@ -211,81 +159,53 @@ TEST_F(StateFilesTest, TheFacilityNumberBoxReaderRaisesTheChange) {
     EXPECT_EQ(changes, Strings{"07"});
 }
 
-// The drawing type choice with a current project shown.
-class DrawingTypeList : public StateFilesTest {
+// The main window's two writers, with a current project shown and the
+// project list's handler counted.
+class Writers : public StateFilesTest {
 protected:
     void SetUp() override {
         StateFilesTest::SetUp();
         p.loadSettings();
         p.form1.cmbdesignasbuilt.loadItems({"Design Drawings", "As-Built Drawings"});
         p.form1.cmbdesignasbuilt.onClick = [this] { cmbdesignasbuilt_Click(p); };
+        p.form1.txtfacilitynb.onChange = [this] { txtfacilitynb_Change(p); };
+        p.form1.cmbProjectCode.onClick = [this] { ++reaccepted; };
         p.form1.txtcurrentproj.setText("KLV-13000-C000");
     }
+    std::string saved(const std::string& file) {
+        return dir.exists(state(file)) ? dir.read(state(file)) : "(none)";
+    }
+    int reaccepted = 0;
 };
 
-TEST_F(DrawingTypeList, WritesTheWordAndShowsIt) {
-    struct Case {
-        int index;
-        const char* word;
-        std::string bytes;
-    };
-    const Case cases[] = {
-        {1, "AS-BUILT", std::string("\x22" "AS-BUILT\x22\r\n", 12)},
-        {0, "DESIGN", "\"DESIGN\"\r\n"},
-        {1, "AS-BUILT", "\"AS-BUILT\"\r\n"},
-    };
-    for (const auto& c : cases) {
-        p.form1.cmbdesignasbuilt.setListIndex(c.index);
-        EXPECT_EQ(dir.read(state("curdrawingtype.txt")), c.bytes) << c.word;
-        EXPECT_EQ(p.form1.txtcurDrawingtype.text(), c.word);
-        EXPECT_EQ(p.form1.selectedDrawingType, c.word);
+TEST_F(Writers, TheDrawingTypeListWritesTheWordAndShowsIt) {
+    for (const auto& [index, word] : {std::pair{1, "AS-BUILT"}, std::pair{0, "DESIGN"}}) {
+        p.form1.cmbdesignasbuilt.setListIndex(index);
+        EXPECT_EQ(saved("curdrawingtype.txt"), "\"" + std::string(word) + "\"\r\n");
+        EXPECT_EQ(p.form1.txtcurDrawingtype.text(), word);
+        EXPECT_EQ(p.form1.selectedDrawingType, word);
         EXPECT_EQ(dir.entries("projects/tester/PROJECTS"), (std::set<std::string>{"curdrawingtype.txt"}));
     }
-    EXPECT_EQ(dir.read(state("curdrawingtype.txt")).size(), 12u);
-    EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(DrawingTypeList, TypedTextKeepsThePreviousWord) {
-    p.form1.cmbdesignasbuilt.setListIndex(0);
+    // Typed text that is no entry keeps the previous word.
     p.form1.cmbdesignasbuilt.setText("Something else");
     cmbdesignasbuilt_Click(p);
     EXPECT_EQ(p.form1.selectedDrawingType, "DESIGN");
     EXPECT_EQ(p.form1.drawingTypeChoice, "Something else");
-    EXPECT_EQ(dir.read(state("curdrawingtype.txt")), "\"DESIGN\"\r\n");
+    EXPECT_EQ(saved("curdrawingtype.txt"), "\"DESIGN\"\r\n");
+    EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(DrawingTypeList, RefusesWithoutACurrentProject) {
+TEST_F(Writers, TheDrawingTypeListRefusesWithoutACurrentProject) {
     p.form1.txtcurrentproj.setText("");
     p.form1.cmbdesignasbuilt.setListIndex(1);
     EXPECT_EQ(platform.messages, Strings{"Please, select project code first."});
     EXPECT_EQ(p.form1.cmbdesignasbuilt.text(), "");
     EXPECT_EQ(p.form1.cmbdesignasbuilt.listIndex(), -1);
-    EXPECT_FALSE(dir.exists(state("curdrawingtype.txt")));
+    EXPECT_EQ(saved("curdrawingtype.txt"), "(none)");
     EXPECT_EQ(p.form1.txtcurDrawingtype.text(), "");
 }
 
-TEST_F(DrawingTypeList, AMissingStateFolderEndsTheChoiceSilently) {
-    std::filesystem::remove_all(dir.path() / "projects/tester/PROJECTS");
-    p.form1.cmbdesignasbuilt.setListIndex(1);
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_FALSE(dir.exists("projects/tester/PROJECTS"));
-    EXPECT_EQ(p.form1.txtcurDrawingtype.text(), "") << "nothing shown that was not saved";
-}
-
-// The facility number box, with the project list's handler counted.
-class FacilityNumberBox : public StateFilesTest {
-protected:
-    void SetUp() override {
-        StateFilesTest::SetUp();
-        p.loadSettings();
-        p.form1.txtfacilitynb.onChange = [this] { txtfacilitynb_Change(p); };
-        p.form1.cmbProjectCode.onClick = [this] { ++reaccepted; };
-    }
-    std::string saved() { return dir.exists(state("facilnumber.txt")) ? dir.read(state("facilnumber.txt")) : "(none)"; }
-    int reaccepted = 0;
-};
-
-TEST_F(FacilityNumberBox, SavesOnlyAtExactlyTwoCharacters) {
+TEST_F(Writers, TheFacilityNumberIsSavedAtExactlyTwoCharacters) {
     struct Step {
         const char* text;
         int reaccepted;  // in total so far
@@ -298,28 +218,30 @@ TEST_F(FacilityNumberBox, SavesOnlyAtExactlyTwoCharacters) {
         {"01", 3, "\"01\"\r\n"},
         {"", 3, "\"01\"\r\n"},
         {"7", 3, "\"01\"\r\n"},
-        {"ab", 4, "\"ab\"\r\n"},                      // not validated
+        {"ab", 4, "\"ab\"\r\n"},                              // not validated
         {"\xC3\xA9\xC3\xA9", 5, "\"\xC3\xA9\xC3\xA9\"\r\n"},  // two characters, four bytes
         {"\xC3\xA9", 5, "\"\xC3\xA9\xC3\xA9\"\r\n"},          // one character, two bytes
     };
     for (const auto& s : steps) {
         p.form1.txtfacilitynb.setText(s.text);
         EXPECT_EQ(reaccepted, s.reaccepted) << "after '" << s.text << "'";
-        EXPECT_EQ(saved(), s.saved) << "after '" << s.text << "'";
+        EXPECT_EQ(saved("facilnumber.txt"), s.saved) << "after '" << s.text << "'";
     }
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(FacilityNumberBox, AWriteFailureStaysSilent) {
+TEST_F(Writers, AMissingStateFolderStaysMissingAndNothingIsSaid) {
     std::filesystem::remove_all(dir.path() / "projects/tester/PROJECTS");
     p.form1.cmbProjectCode.onClick = [this] {
         ++reaccepted;
         throw RuntimeFailure("the project selection failed");
     };
+    EXPECT_NO_THROW(p.form1.cmbdesignasbuilt.setListIndex(1));
     EXPECT_NO_THROW(p.form1.txtfacilitynb.setText("01"));
     EXPECT_EQ(reaccepted, 1);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(dir.exists("projects/tester/PROJECTS"));
+    EXPECT_EQ(p.form1.txtcurDrawingtype.text(), "") << "nothing shown that was not saved";
 }
 
 #ifndef _WIN32
@@ -338,21 +260,24 @@ void withFileSizeLimit(rlim_t bytes, F write) {
     std::signal(SIGXFSZ, previous);
 }
 
-TEST_F(DrawingTypeList, AFailedWriteKeepsTheOldFileWhole) {
-    dir.write(state("curdrawingtype.txt"), "\"DESIGN\"\r\n");
-    p.form1.txtcurDrawingtype.setText("DESIGN");
-    withFileSizeLimit(4, [&] { p.form1.cmbdesignasbuilt.setListIndex(1); });
-    EXPECT_EQ(dir.read(state("curdrawingtype.txt")), "\"DESIGN\"\r\n");
-    EXPECT_EQ(dir.entries("projects/tester/PROJECTS"), (std::set<std::string>{"curdrawingtype.txt"}));
-    EXPECT_EQ(p.form1.txtcurDrawingtype.text(), "DESIGN");
-    EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(FacilityNumberBox, AFailedWriteKeepsTheOldFileWhole) {
-    dir.write(state("facilnumber.txt"), "\"01\"\r\n");
-    withFileSizeLimit(3, [&] { p.form1.txtfacilitynb.setText("02"); });
-    EXPECT_EQ(saved(), "\"01\"\r\n");
-    EXPECT_EQ(dir.entries("projects/tester/PROJECTS"), (std::set<std::string>{"facilnumber.txt"}));
+TEST_F(Writers, AFailedWriteKeepsTheOldFileWhole) {
+    struct Case {
+        const char* file;
+        std::function<void()> write;
+    };
+    const Case cases[] = {
+        {"curdrawingtype.txt", [this] { p.form1.cmbdesignasbuilt.setListIndex(1); }},
+        {"facilnumber.txt", [this] { p.form1.txtfacilitynb.setText("02"); }},
+    };
+    p.form1.txtcurDrawingtype.setText("OLD");
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(dir.path() / "projects/tester/PROJECTS");
+        dir.write(state(c.file), "\"OLD\"\r\n");
+        withFileSizeLimit(4, c.write);
+        EXPECT_EQ(saved(c.file), "\"OLD\"\r\n");
+        EXPECT_EQ(dir.entries("projects/tester/PROJECTS"), (std::set<std::string>{c.file}));
+    }
+    EXPECT_EQ(p.form1.txtcurDrawingtype.text(), "OLD");
     EXPECT_TRUE(platform.messages.empty());
 }
 #endif

@@ -63,22 +63,11 @@ QByteArray record(std::initializer_list<const char*> fields) {
 }
 
 // Puts an environment variable back as it was.
-class EnvironmentGuard {
-public:
-    explicit EnvironmentGuard(const char* name)
-        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), value_(qgetenv(name)) {}
-    ~EnvironmentGuard() {
-        if (wasSet_) {
-            qputenv(name_, value_);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    bool wasSet_;
-    QByteArray value_;
+struct EnvironmentGuard {
+    const char* name;
+    bool wasSet = qEnvironmentVariableIsSet(name);
+    QByteArray value = qgetenv(name);
+    ~EnvironmentGuard() { wasSet ? qputenv(name, value) : qunsetenv(name); }
 };
 
 // A small office in a temporary folder, as the end-to-end cases lay it out.
@@ -172,18 +161,16 @@ class GuiTest : public QObject {
 private slots:
     void mainWindowShowsEveryControlOfForm1();
     void everyCaptionHasRoomInItsWidget();
-    void cancelEndsTheProgram();
-    void closeBoxOfTheMainWindowEndsTheProgram();
+    void cancelAndTheCloseBoxEndTheProgram();
     void choosingADrawingTypeWithoutAProjectAsksForOne();
     void typingAFacilityNumberReachesTheModel();
     void withoutIniTheCommandsAreDisabled();
     void pathProblemWindowBlocksUntilOk();
-    void enlargingTheMainWindowShowsTheSpareControls();
     void secondaryWindowsAreModelessAndTheirCloseBoxUnloads();
     void desktopEntriesGiveTheCommandLine();
     void chooserListsTheApplicationsForTheFileType();
     void chooserStartsTheChosenApplicationWithTheFile();
-    void screenshotsOfEveryWindow();
+    void screenshotsOfEveryWindowAndOfTheMainWindowEnlarged();
 };
 
 void GuiTest::mainWindowShowsEveryControlOfForm1() {
@@ -229,23 +216,20 @@ void GuiTest::everyCaptionHasRoomInItsWidget() {
     }
 }
 
-void GuiTest::cancelEndsTheProgram() {
-    Running r;
-    QSignalSpy ended(&r.renderer, &trv::gui::Renderer::programEnded);
-    QTest::mouseClick(r.widget("cmdcancel"), Qt::LeftButton);
-    QVERIFY(r.program().ended);
-    QCOMPARE(ended.count(), 1);
-    QVERIFY(!r.form1()->isVisible());
-}
-
-void GuiTest::closeBoxOfTheMainWindowEndsTheProgram() {
-    Running r;
-    QSignalSpy ended(&r.renderer, &trv::gui::Renderer::programEnded);
-    r.form1()->close();
-    QVERIFY(r.program().ended);
-    QVERIFY(!r.program().form1.loaded);
-    QCOMPARE(ended.count(), 1);
-    QVERIFY(!r.form1()->isVisible());
+void GuiTest::cancelAndTheCloseBoxEndTheProgram() {
+    for (const bool closeBox : {false, true}) {
+        Running r;
+        QSignalSpy ended(&r.renderer, &trv::gui::Renderer::programEnded);
+        if (closeBox) {
+            r.form1()->close();
+        } else {
+            QTest::mouseClick(r.widget("cmdcancel"), Qt::LeftButton);
+        }
+        QVERIFY(r.program().ended);
+        QVERIFY(!r.program().form1.loaded);
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(!r.form1()->isVisible());
+    }
 }
 
 void GuiTest::choosingADrawingTypeWithoutAProjectAsksForOne() {
@@ -322,20 +306,6 @@ void GuiTest::pathProblemWindowBlocksUntilOk() {
     QVERIFY(!r.renderer.window("frmHyperLnkMsg")->isVisible());
 }
 
-void GuiTest::enlargingTheMainWindowShowsTheSpareControls() {
-    Running r;
-    QWidget* form = r.form1();
-    QWidget* spare = r.widget("lstsheettype");
-    const QRect place = spare->geometry();
-    QVERIFY(!form->rect().intersects(place));
-    form->resize(form->width(), place.bottom() + 20);
-    QCOMPARE(spare->geometry(), place);
-    QCOMPARE(r.widget("cmdcancel")->geometry(), pixels(trv::ui::form1Description().find("cmdcancel")->place));
-    QVERIFY(form->rect().contains(place));
-    QVERIFY(spare->isVisible());
-    QCOMPARE(qobject_cast<QListWidget*>(spare)->count(), 10);
-}
-
 void GuiTest::secondaryWindowsAreModelessAndTheirCloseBoxUnloads() {
     Running r;
     int seen = 0;
@@ -355,7 +325,7 @@ void GuiTest::secondaryWindowsAreModelessAndTheirCloseBoxUnloads() {
         QVERIFY(!w->isVisible());
         QVERIFY(!r.program().ended);
     }
-    QVERIFY(seen > 0 || r.app.windowNames().size() == 2);
+    QVERIFY(seen > 0);
 }
 
 void GuiTest::desktopEntriesGiveTheCommandLine() {
@@ -409,7 +379,7 @@ void GuiTest::chooserListsTheApplicationsForTheFileType() {
 
 void GuiTest::chooserStartsTheChosenApplicationWithTheFile() {
     QTemporaryDir home, work;
-    EnvironmentGuard guardHome("XDG_DATA_HOME"), guardDirs("XDG_DATA_DIRS");
+    EnvironmentGuard guardHome{"XDG_DATA_HOME"}, guardDirs{"XDG_DATA_DIRS"};
     qputenv("XDG_DATA_HOME", home.path().toUtf8());
     qputenv("XDG_DATA_DIRS", work.path().toUtf8() + "/none");
     const QString copy = work.path() + "/copied.txt";
@@ -450,7 +420,7 @@ void GuiTest::chooserStartsTheChosenApplicationWithTheFile() {
     QTRY_VERIFY(QFile::exists(copy));
 }
 
-void GuiTest::screenshotsOfEveryWindow() {
+void GuiTest::screenshotsOfEveryWindowAndOfTheMainWindowEnlarged() {
     Running r;
     const QString folder = QStringLiteral(TRV_SCREENSHOT_DIR);
     QVERIFY(QDir().mkpath(folder));
@@ -475,9 +445,17 @@ void GuiTest::screenshotsOfEveryWindow() {
             QVERIFY(!w->isVisible());
         }
     }
-    // The main window enlarged, with the controls below the start-up area.
+    // The main window enlarged shows the controls below the start-up area,
+    // all of them staying in their places.
     QWidget* form = r.form1();
-    form->resize(form->width(), r.widget("lstsheettype")->geometry().bottom() + 16);
+    QWidget* spare = r.widget("lstsheettype");
+    const QRect place = spare->geometry();
+    QVERIFY(!form->rect().intersects(place));
+    form->resize(form->width(), place.bottom() + 16);
+    QCOMPARE(spare->geometry(), place);
+    QCOMPARE(r.widget("cmdcancel")->geometry(), pixels(trv::ui::form1Description().find("cmdcancel")->place));
+    QVERIFY(form->rect().contains(place) && spare->isVisible());
+    QCOMPARE(qobject_cast<QListWidget*>(spare)->count(), 10);
     QVERIFY(form->grab().save(folder + "/Form1-enlarged.png"));
     form->resize(trv::ui::form1Description().clientWidth / 15, trv::ui::form1Description().clientHeight / 15);
 
