@@ -1,14 +1,43 @@
 // trv-cli: the program without a screen. `trv-cli play SCRIPT` starts TRV as
 // the GUI would, plays the script against its windows and prints a transcript.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
 #include "cli/player.h"
 #include "ui/application.h"
 
 namespace {
+
+// The arguments in UTF-8, as the program keeps all text. Windows hands them
+// over in the ANSI code page; the wide command line holds every character.
+std::vector<std::string> utf8Arguments(int argc, char** argv) {
+#ifdef _WIN32
+    (void)argc;
+    (void)argv;
+    std::vector<std::string> args;
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    for (int i = 1; wide && i < count; ++i) {
+        const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string arg(n > 0 ? n - 1 : 0, '\0');
+        if (n > 1) ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), n, nullptr, nullptr);
+        args.push_back(std::move(arg));
+    }
+    ::LocalFree(wide);
+    ::SetConsoleOutputCP(CP_UTF8);
+    return args;
+#else
+    return {argv + 1, argv + argc};
+#endif
+}
 
 int usage() {
     std::cerr << "usage: trv-cli play SCRIPT [--ini PATH] [--user NAME]\n";
@@ -18,7 +47,7 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = utf8Arguments(argc, argv);
     if (args.size() < 2 || args[0] != "play") return usage();
     const std::string scriptPath = args[1];
     trv::cli::ScriptPlatform platform(std::cout);
@@ -32,7 +61,8 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
-    std::ifstream in(scriptPath, std::ios::binary);
+    const std::u8string pathUtf8(scriptPath.begin(), scriptPath.end());
+    std::ifstream in(std::filesystem::path(pathUtf8), std::ios::binary);
     if (!in) {
         std::cerr << "trv-cli: cannot read " << scriptPath << '\n';
         return 2;

@@ -9,6 +9,67 @@ namespace {
 
 constexpr std::size_t maxValueChars = 254;  // a 255-character buffer less its NUL
 
+// What the profile reader takes for white space: blanks, tabs, line and page
+// breaks, and Ctrl-Z (the old end-of-file mark).
+bool isProfileSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\x1a';
+}
+
+std::string_view trimProfileSpace(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && isProfileSpace(s[b])) ++b;
+    while (e > b && isProfileSpace(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
+
+void appendUtf8(char32_t c, std::string& out) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    auto unit = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? char32_t(a << 8 | b) : char32_t(b << 8 | a);
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        if (c >= 0xD800 && c <= 0xDFFF) c = 0xFFFD;  // a surrogate without its pair
+        appendUtf8(c, out);
+    }
+    return out;
+}
+
+// Notepad saves INI files as UTF-8 with a byte-order mark, or as UTF-16
+// ("Unicode"); the profile reader takes both, so the mark decides here too.
+std::string decodeText(std::string_view raw) {
+    if (raw.starts_with("\xEF\xBB\xBF")) return std::string(raw.substr(3));
+    if (raw.starts_with("\xFF\xFE")) return utf16ToUtf8(raw.substr(2), false);
+    if (raw.starts_with("\xFE\xFF")) return utf16ToUtf8(raw.substr(2), true);
+    return std::string(raw);
+}
+
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
@@ -23,40 +84,41 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
-std::string_view skipLeadingBlanks(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
-    return s.substr(i);
+// The value as the profile reader hands it over: one pair of matching quotes
+// around it removed, then cut to the buffer.
+std::string bufferedValue(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return leftChars(value, maxValueChars);
 }
 
 }  // namespace
 
 std::string iniValue(std::string_view iniText, std::string_view section, std::string_view key) {
+    const std::string text = decodeText(iniText);
+    const std::string_view wantSection = trimProfileSpace(section);
+    const std::string_view wantKey = trimProfileSpace(key);
     bool inSection = false;
-    bool sectionSeen = false;
-    for (std::string_view raw : splitLines(iniText)) {
-        const std::string_view line = skipLeadingBlanks(raw);
-        if (line.empty() || line.front() == ';') continue;
+    for (std::string_view raw : splitLines(text)) {
+        const std::string_view line = trimProfileSpace(raw);
+        if (line.empty()) continue;
+        // A header runs from '[' to the last ']' on its line; a '[' line
+        // without one is an ordinary line. Anything after the ']' is ignored.
         if (line.front() == '[') {
-            if (sectionSeen && inSection) return {};  // only the first matching section counts
-            const std::size_t close = line.find(']');
-            const std::string name =
-                trimBlanks(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1));
-            inSection = equalsNoCase(name, section);
-            if (inSection) sectionSeen = true;
-            continue;
+            if (const std::size_t close = line.rfind(']'); close != std::string_view::npos) {
+                if (inSection) return {};  // only the first matching section counts
+                inSection = equalsNoCase(trimProfileSpace(line.substr(1, close - 1)), wantSection);
+                continue;
+            }
         }
         if (!inSection) continue;
+        // Every other line is a key, up to its '='. Lines starting with ';'
+        // are no exception: their names begin with ';', so no setting
+        // matches them.
         const std::size_t eq = line.find('=');
-        const std::string name = trimBlanks(line.substr(0, eq));
-        if (!equalsNoCase(name, key)) continue;
-        if (eq == std::string_view::npos) return {};
-        std::string value = trimBlanks(line.substr(eq + 1));
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-            value.back() == value.front()) {
-            value = value.substr(1, value.size() - 2);
-        }
-        return leftChars(value, maxValueChars);
+        if (!equalsNoCase(trimProfileSpace(line.substr(0, eq)), wantKey)) continue;
+        if (eq == std::string_view::npos) return {};  // a key without a value hides later ones
+        return bufferedValue(trimProfileSpace(line.substr(eq + 1)));
     }
     return {};
 }

@@ -1,0 +1,413 @@
+// The Windows side of the platform. Text is UTF-8 inside the program and
+// UTF-16 at the Win32 boundary; every call here is the wide-character one, so
+// names outside the ANSI code page survive.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <climits>
+#include <iterator>
+#include <string_view>
+
+#include "platform/native_platform.h"
+#include "platform/text.h"
+#include "platform/windows_shell.h"
+
+namespace trv {
+namespace {
+
+std::wstring widen(std::string_view s) {
+    if (s.empty()) return {};
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    std::wstring w(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+    return w;
+}
+
+std::string narrow(std::wstring_view w) {
+    if (w.empty()) return {};
+    const int n =
+        ::WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+// '/' becomes '\', and a run of separators becomes one (the program builds
+// paths by concatenation, so "folder\" & "\PROJECTS" happens). A leading pair
+// stays: it starts a network path.
+std::wstring toNative(const std::string& path) {
+    std::wstring in = widen(path);
+    std::replace(in.begin(), in.end(), L'/', L'\\');
+    std::wstring out;
+    out.reserve(in.size());
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        if (in[i] == L'\\' && i > 1 && out.back() == L'\\') continue;
+        out += in[i];
+    }
+    return out;
+}
+
+std::wstring lastComponent(const std::wstring& native) {
+    const auto sep = native.find_last_of(L'\\');
+    return sep == std::wstring::npos ? native : native.substr(sep + 1);
+}
+
+// The folder part, with its final separator, so that "C:\" stays a root.
+std::wstring folderOf(const std::wstring& native) {
+    const auto sep = native.find_last_of(L'\\');
+    return sep == std::wstring::npos ? std::wstring(L".\\") : native.substr(0, sep + 1);
+}
+
+std::string describe(const std::string& what, const std::wstring& path, DWORD error) {
+    return what + " " + narrow(path) + " (error " + std::to_string(error) + ")";
+}
+
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE h) : h_(h) {}
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    ~FindHandle() {
+        if (valid()) ::FindClose(h_);
+    }
+    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return h_; }
+
+private:
+    HANDLE h_;
+};
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE h) : h_(h) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() { close(); }
+    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return h_; }
+    void reset(HANDLE h) {
+        close();
+        h_ = h;
+    }
+    bool close() {
+        if (!valid()) return true;
+        const bool ok = ::CloseHandle(h_) != 0;
+        h_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE h_;
+};
+
+bool isDirectory(DWORD attributes) { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+
+bool writeAll(HANDLE h, const std::string& content) {
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!::WriteFile(h, content.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        done += written;
+    }
+    return true;
+}
+
+// The path with its last component as the file is stored, when it exists.
+// A rename takes the name it is given; replacing a file must keep the stored
+// one, as rewriting the file in place would, so that the presence test finds
+// the file under its old name afterwards as before.
+std::wstring storedSpelling(const std::wstring& native) {
+    const std::wstring name = lastComponent(native);
+    if (name.empty() || name.find_first_of(L"*?") != std::wstring::npos) return native;
+    WIN32_FIND_DATAW found{};
+    const HANDLE h = ::FindFirstFileW(native.c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE) return native;
+    ::FindClose(h);
+    if (isDirectory(found.dwFileAttributes)) return native;
+    return native.substr(0, native.size() - name.size()) + found.cFileName;
+}
+
+// Something of that name is there already (a file, or a folder the caller
+// cannot create a file over).
+bool nameTaken(DWORD error, const std::wstring& path) {
+    if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return true;
+    return error == ERROR_ACCESS_DENIED && ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// One argument of a command line, quoted when it holds blanks, so that the
+// started program's runtime splits it back into the same single argument.
+std::wstring quotedArgument(const std::wstring& arg) {
+    if (!arg.empty() && arg.find_first_of(L" \t\"") == std::wstring::npos) return arg;
+    std::wstring out = L"\"";
+    std::size_t backslashes = 0;
+    for (wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes count only before a quote: doubled there, and the quote escaped.
+        out.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        out += c;
+        backslashes = 0;
+    }
+    out.append(backslashes * 2, L'\\');
+    out += L'"';
+    return out;
+}
+
+// The program's own name is read up to the next quote, without escapes.
+std::wstring quotedProgram(const std::wstring& program) {
+    if (program.find_first_of(L" \t") == std::wstring::npos) return program;
+    return L"\"" + program + L"\"";
+}
+
+}  // namespace
+
+std::string NativePlatform::nativePath(const std::string& path) { return narrow(toNative(path)); }
+
+bool NativePlatform::isPresent(const std::string& path) {
+    const std::wstring native = toNative(path);
+    const std::wstring name = lastComponent(native);
+    // A wildcard would turn the look-up into a search; no stored name holds one.
+    if (name.empty() || name.find_first_of(L"*?") != std::wstring::npos) return false;
+    WIN32_FIND_DATAW found{};
+    const FindHandle h(::FindFirstFileW(native.c_str(), &found));
+    if (!h.valid()) return false;
+    // The stored name, exactly: FindFirstFileW also matches in other case, by
+    // the short 8.3 name, and without trailing dots or blanks.
+    return !isDirectory(found.dwFileAttributes) && name == found.cFileName;
+}
+
+bool NativePlatform::fileExists(const std::string& path) {
+    const std::wstring native = toNative(path);
+    if (lastComponent(native).empty()) return false;
+    const DWORD attributes = ::GetFileAttributesW(native.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !isDirectory(attributes);
+}
+
+FolderTest NativePlatform::testFolder(const std::string& path) {
+    const std::wstring target = toNative(path);
+    // The test is making it the current directory. The process itself keeps
+    // working where it was, so the current directory is put back at once.
+    const DWORD size = ::GetCurrentDirectoryW(0, nullptr);
+    std::wstring previous(size, L'\0');
+    previous.resize(::GetCurrentDirectoryW(size, previous.data()));
+    if (::SetCurrentDirectoryW(target.c_str())) {
+        if (!previous.empty()) ::SetCurrentDirectoryW(previous.c_str());
+        return FolderTest::Exists;
+    }
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_PATH_NOT_FOUND || error == ERROR_FILE_NOT_FOUND) return FolderTest::NotFound;
+    return FolderTest::OtherFailure;
+}
+
+bool NativePlatform::createFolder(const std::string& path) {
+    return ::CreateDirectoryW(toNative(path).c_str(), nullptr) != 0;
+}
+
+std::vector<std::string> NativePlatform::listFiles(const std::string& folder) {
+    std::wstring pattern = toNative(folder);
+    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L':') pattern += L'\\';
+    pattern += L'*';
+    std::vector<std::string> files;
+    WIN32_FIND_DATAW found{};
+    const FindHandle h(::FindFirstFileW(pattern.c_str(), &found));
+    if (!h.valid()) return files;
+    do {
+        if (!isDirectory(found.dwFileAttributes)) files.push_back(narrow(found.cFileName));
+    } while (::FindNextFileW(h.get(), &found));
+    // NTFS already lists by upper-case name, but network shares and FAT do
+    // not; sorting here makes every file system, and POSIX, list alike.
+    std::sort(files.begin(), files.end(),
+              [](const std::string& a, const std::string& b) { return lessNoCase(a, b); });
+    return files;
+}
+
+std::vector<std::string> NativePlatform::listFilesStartingWith(const std::string& folder,
+                                                               const std::string& prefix) {
+    // Filtered here rather than by a "prefix*.*" pattern, which would also
+    // match files whose short 8.3 name happens to begin with the prefix.
+    std::vector<std::string> files;
+    for (auto& name : listFiles(folder))
+        if (startsWithNoCase(name, prefix)) files.push_back(std::move(name));
+    return files;
+}
+
+std::string NativePlatform::readFile(const std::string& path) {
+    const std::wstring native = toNative(path);
+    FileHandle h(::CreateFileW(native.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!h.valid()) throw RuntimeFailure(describe("cannot open", native, ::GetLastError()));
+    std::string content;
+    char buf[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(h.get(), buf, sizeof buf, &got, nullptr))
+            throw RuntimeFailure(describe("cannot read", native, ::GetLastError()));
+        if (got == 0) break;
+        content.append(buf, got);
+    }
+    return content;
+}
+
+void NativePlatform::replaceFile(const std::string& path, const std::string& content) {
+    const std::wstring native = toNative(path);
+    const std::wstring folder = folderOf(native);
+    // A new temporary name in the same folder, created exclusively.
+    static unsigned counter = 0;
+    std::wstring tmp;
+    FileHandle out(INVALID_HANDLE_VALUE);
+    for (int attempt = 0; attempt < 100 && !out.valid(); ++attempt) {
+        tmp = folder + L".trv-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+              std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++counter) + L".tmp";
+        out.reset(::CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!out.valid() && ::GetLastError() != ERROR_FILE_EXISTS)
+            throw RuntimeFailure(describe("cannot write", native, ::GetLastError()));
+    }
+    if (!out.valid()) throw RuntimeFailure(describe("cannot write", native, ERROR_FILE_EXISTS));
+    bool ok = writeAll(out.get(), content) && ::FlushFileBuffers(out.get());
+    DWORD error = ok ? 0 : ::GetLastError();
+    if (!out.close() && ok) {
+        ok = false;
+        error = ::GetLastError();
+    }
+    if (ok && !::MoveFileExW(tmp.c_str(), storedSpelling(native).c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ok = false;
+        error = ::GetLastError();
+    }
+    if (!ok) {
+        ::DeleteFileW(tmp.c_str());
+        throw RuntimeFailure(describe("cannot write", native, error));
+    }
+}
+
+bool NativePlatform::createNewFile(const std::string& path, const std::string& content) {
+    const std::wstring native = toNative(path);
+    FileHandle out(::CreateFileW(native.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out.valid()) {
+        const DWORD error = ::GetLastError();
+        if (nameTaken(error, native)) return false;
+        throw RuntimeFailure(describe("cannot create", native, error));
+    }
+    DWORD error = 0;
+    if (!writeAll(out.get(), content)) error = ::GetLastError();
+    if (!out.close() && error == 0) error = ::GetLastError();
+    if (error != 0) {
+        ::DeleteFileW(native.c_str());
+        throw RuntimeFailure(describe("cannot write", native, error));
+    }
+    return true;
+}
+
+CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::string& to) {
+    const std::wstring source = toNative(from);
+    const std::wstring target = toNative(to);
+    {
+        // A source that cannot be read fails the copy before the target is touched.
+        const FileHandle in(::CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!in.valid()) return CopyOutcome::Failed;
+    }
+    // The target is claimed first, exclusively: of two users copying to one
+    // name only one gets it, and a failed copy removes only a file this call
+    // made. (CopyFileW on its own fails on a missing source even when the
+    // target exists, so "remove the target when the copy fails" would delete
+    // somebody's drawing.)
+    {
+        const FileHandle claim(
+            ::CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!claim.valid())
+            return nameTaken(::GetLastError(), target) ? CopyOutcome::TargetExists : CopyOutcome::Failed;
+    }
+    if (!::CopyFileW(source.c_str(), target.c_str(), FALSE)) {
+        ::DeleteFileW(target.c_str());
+        return CopyOutcome::Failed;
+    }
+    // CopyFileW carries the template's attributes over; a template kept
+    // read-only must still give a drawing the user can save.
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        ::SetFileAttributesW(target.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+    return CopyOutcome::Copied;
+}
+
+std::string NativePlatform::logonName() {
+    wchar_t name[257];  // the longest logon name and its NUL
+    DWORD size = static_cast<DWORD>(std::size(name));
+    if (!::GetUserNameW(name, &size) || size == 0) return {};
+    return narrow(std::wstring_view(name, size - 1));  // the size counts the NUL
+}
+
+std::string NativePlatform::programFolder() {
+    std::wstring buf(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = ::GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+        if (n == 0) return ".";
+        if (n < buf.size()) {
+            buf.resize(n);
+            break;
+        }
+        buf.resize(buf.size() * 2);  // cut short: try a larger buffer
+    }
+    const auto sep = buf.find_last_of(L'\\');
+    return sep == std::wstring::npos ? std::string(".") : narrow(std::wstring_view(buf).substr(0, sep));
+}
+
+std::string NativePlatform::displayPath(const std::string& path) {
+    // The path as the program built it, in Windows form.
+    std::string out = path;
+    std::replace(out.begin(), out.end(), '/', '\\');
+    return out;
+}
+
+int NativePlatform::openDocument(const std::string& path) {
+    // COM is set up by the front end on its thread (Qt does so for its GUI
+    // thread), as the shell's handlers need it.
+    const HINSTANCE result = ::ShellExecuteW(nullptr, L"open", toNative(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const auto number = reinterpret_cast<INT_PTR>(result);
+    // Above 32 the value is no error number, only a sign of success.
+    if (number > 32) return number > INT_MAX ? shellHandedOver : static_cast<int>(number);
+    return static_cast<int>(number);
+}
+
+void NativePlatform::startProgram(const std::string& program, const std::string& argument) {
+    const std::wstring exe = toNative(program);
+    std::wstring commandLine = quotedProgram(exe) + L" " + quotedArgument(toNative(argument));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &started))
+        throw RuntimeFailure(describe("cannot start", exe, ::GetLastError()));
+    // Started and left to run: nothing waits for it.
+    ::CloseHandle(started.hThread);
+    ::CloseHandle(started.hProcess);
+}
+
+void showOpenWithChooser(const std::string& path) {
+    const std::wstring file = toNative(path);
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_INVOKEIDLIST;
+    request.lpVerb = L"openas";
+    request.lpFile = file.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    if (!::ShellExecuteExW(&request)) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_CANCELLED) return;  // the user closed the chooser
+        throw RuntimeFailure(describe("cannot offer programs for", file, error));
+    }
+}
+
+}  // namespace trv

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Stands in for trv-cli when run_case.sh plays a case with the Windows build
+# under Wine (scripts/test-windows):
+#
+#   TRV_WINE=/usr/lib/wine/wine64 TRV_CLI_EXE=.../trv-cli.exe \
+#       bash run_case.sh wine-trv-cli CASE_DIR WORK_DIR
+#
+# where wine-trv-cli runs this script. The office is laid out as for POSIX;
+# this script hands the program Windows paths and turns its transcript back,
+# so that one expected.txt serves both systems:
+# - in trv.ini, every office path ($W...) becomes its Windows form
+#   (Z:\...\case\resources), backslashes throughout;
+# - the script and --ini arguments are given as Windows paths;
+# - in the transcript, the office's Windows path becomes $W again (run_case.sh
+#   then shows it as <office>), the backslashes of the path after it become
+#   '/' (a run of them one '/', as the POSIX build shows a path), and the CR
+#   of each CR LF line end goes.
+# A backslash after an office path followed by 'r' or 'n' is taken for the
+# transcript's escaped line break unless the path before it is a folder.
+set -uo pipefail
+: "${TRV_WINE:?the Wine loader}" "${TRV_CLI_EXE:?trv-cli.exe}" "${W:?the office folder (set by run_case.sh)}"
+
+winpaths() { "$TRV_WINE" winepath -w "$@" | tr -d '\r'; }
+
+mapfile -t converted < <(winpaths "$W")
+win_office=${converted[0]}
+[[ -n "$win_office" ]] || { echo "wine_cli.sh: winepath gave nothing for $W" >&2; exit 2; }
+export TRV_POSIX_OFFICE=$W TRV_WIN_OFFICE=$win_office
+
+if [[ -f "$W/trv.ini" ]]; then
+    perl -pi -e 's{\Q$ENV{TRV_POSIX_OFFICE}\E([^\r\n]*)}{ my $rest = $1; $rest =~ tr{/}{\\}; $ENV{TRV_WIN_OFFICE} . $rest }ge' \
+        "$W/trv.ini"
+fi
+
+# Absolute POSIX paths among the arguments (the script, --ini) go over as Windows paths.
+args=()
+for a in "$@"; do
+    if [[ "$a" == /* ]]; then
+        args+=("$(winpaths "$a")")
+    else
+        args+=("$a")
+    fi
+done
+
+raw=$(mktemp)
+trap 'rm -f "$raw"' EXIT
+"$TRV_WINE" "$TRV_CLI_EXE" "${args[@]}" > "$raw" 2>&1
+status=$?
+
+perl -ne '
+    my $posix = $ENV{TRV_POSIX_OFFICE};
+    my $win = $ENV{TRV_WIN_OFFICE};
+    s/\r\n\z/\n/;
+    my $out = "";
+    while ((my $at = index($_, $win)) >= 0) {
+        $out .= substr($_, 0, $at) . $posix;
+        $_ = substr($_, $at + length $win);
+        my $path = $posix;
+        my $i = 0;
+        while ($i < length $_) {
+            my $c = substr($_, $i, 1);
+            last if substr($_, $i, length $win) eq $win;
+            if ($c eq "\\") {
+                my $next = substr($_, $i + 1, 1);
+                last if ($next eq "r" || $next eq "n") && !-d $path;
+                $out .= "/" unless substr($out, -1) eq "/";
+                $path .= "/";
+                $i++;
+                next;
+            }
+            $out .= $c;
+            $path .= $c;
+            $i++;
+        }
+        $_ = substr($_, $i);
+    }
+    print $out . $_;
+' "$raw"
+exit $status
