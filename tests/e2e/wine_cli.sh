@@ -20,11 +20,12 @@
 set -uo pipefail
 : "${TRV_WINE:?the Wine loader}" "${TRV_CLI_EXE:?trv-cli.exe}" "${W:?the office folder (set by run_case.sh)}"
 
-winpaths() { "$TRV_WINE" winepath -w "$@" | tr -d '\r'; }
+# Wine's drive Z: is the root of the POSIX file system, so a POSIX path has a
+# fixed Windows form. (Asking winepath each time starts a Wine process, which
+# now and then answers nothing on a loaded machine.)
+winpath() { local p=${1//\//\\}; printf 'Z:%s\n' "$p"; }
 
-mapfile -t converted < <(winpaths "$W")
-win_office=${converted[0]}
-[[ -n "$win_office" ]] || { echo "wine_cli.sh: winepath gave nothing for $W" >&2; exit 2; }
+win_office=$(winpath "$W")
 export TRV_POSIX_OFFICE=$W TRV_WIN_OFFICE=$win_office
 
 if [[ -f "$W/trv.ini" ]]; then
@@ -36,7 +37,7 @@ fi
 args=()
 for a in "$@"; do
     if [[ "$a" == /* ]]; then
-        args+=("$(winpaths "$a")")
+        args+=("$(winpath "$a")")
     else
         args+=("$a")
     fi
