@@ -43,7 +43,15 @@ char32_t decode(std::string_view s, std::size_t& i) {
 void encode(char32_t c, std::string& out) {
     if (c >= 0xDC80 && c <= 0xDCFF) {  // lone byte decoded above
         out += static_cast<char>(c - 0xDC00);
-    } else if (c < 0x80) {
+    } else {
+        appendUtf8(c, out);
+    }
+}
+
+}  // namespace
+
+void appendUtf8(char32_t c, std::string& out) {
+    if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
         out += static_cast<char>(0xC0 | (c >> 6));
@@ -59,6 +67,8 @@ void encode(char32_t c, std::string& out) {
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
+
+namespace {
 
 // Single-character case mappings; characters whose upper case is more than
 // one character (ß) stay as they are.

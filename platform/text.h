@@ -28,4 +28,7 @@ bool allAsciiDigits(std::string_view s);  // false for an empty string
 
 std::string trimBlanks(std::string_view s);  // blanks and tabs at both ends
 
+// Appends one character (code point) to `out` in UTF-8.
+void appendUtf8(char32_t c, std::string& out);
+
 }  // namespace trv
