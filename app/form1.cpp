@@ -6,7 +6,7 @@
 
 namespace trv {
 
-Program::Program(Platform& p) : platform(p) {
+Program::Program(Platform& p, UserInteraction& u) : platform(p), ui(u) {
     addWindow(form1);
     addWindow(hyperlnk);
 }
@@ -140,7 +140,7 @@ void showPathProblemAndEnd(Program& p, const std::string& linkPath, const std::s
     p.hyperlnk.LinkPath = linkPath;
     p.hyperlnk.MessageText = messageText;
     p.hyperlnk.show();
-    p.platform.runModal(p.hyperlnk.name);
+    p.ui.runModal(p.hyperlnk.name);
     p.hyperlnk.unload();
     Form_Unload(p);
     p.ended = true;

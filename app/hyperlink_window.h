@@ -7,6 +7,7 @@
 namespace trv {
 
 class Platform;
+class UserInteraction;
 
 // The path-problem window `frmHyperLnkMsg`: a message, a link to the document
 // that explains the set-up, and "Ok". Shown modally just before the program ends.
@@ -26,11 +27,7 @@ struct HyperLinkWindow : WindowModel {
 
 // The window's handlers.
 void frmHyperLnkMsg_Form_Activate(HyperLinkWindow& w);
-void frmHyperLnkMsg_Label1_Click(HyperLinkWindow& w, Platform& platform);
+void frmHyperLnkMsg_Label1_Click(HyperLinkWindow& w, Platform& platform, UserInteraction& ui);
 void frmHyperLnkMsg_Command1_Click(HyperLinkWindow& w);
-
-// Opens a document through the shell: the chooser when no program is
-// associated with it, "Unknown error during ShellExecute(N)" on a failure.
-void openDocumentOrChooser(Platform& platform, const std::string& path);
 
 }  // namespace trv

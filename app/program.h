@@ -25,11 +25,12 @@ struct Procedures {
 // One running program: the settings, the main window and the other windows,
 // and the platform they all use.
 struct Program {
-    explicit Program(Platform& p);
+    Program(Platform& p, UserInteraction& u);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
     Platform& platform;
+    UserInteraction& ui;
     AppSettings settings;
     MainWindowState form1;
     HyperLinkWindow hyperlnk;
@@ -43,8 +44,8 @@ struct Program {
     // Set when the program has ended; the front end then closes.
     bool ended = false;
 
-    void loadSettings() { LoadSettings(platform, settings); }
-    void message(const std::string& text) { platform.message(text); }
+    void loadSettings() { LoadSettings(platform, ui, settings); }
+    void message(const std::string& text) { ui.message(text); }
 };
 
 }  // namespace trv

@@ -53,14 +53,14 @@ void LookUpUserFolder(Platform& platform, AppSettings& settings, const std::stri
     }
 }
 
-void LoadSettings(Platform& platform, AppSettings& s) {
+void LoadSettings(Platform& platform, UserInteraction& ui, AppSettings& s) {
     if (s.SettingsLoaded) return;
     s.SettingsLoaded = true;
     s.InitOK = true;
 
     const std::string ini = platform.settingsFile();
     if (!platform.fileExists(ini)) {
-        platform.message("INI file is missing. Initialization stoped !!!");
+        ui.message("INI file is missing. Initialization stoped !!!");
         s.InitOK = false;
         return;
     }
@@ -68,7 +68,7 @@ void LoadSettings(Platform& platform, AppSettings& s) {
     auto required = [&](const char* key, const char* missing, std::string& value) {
         value = read(key);
         if (value.empty()) {
-            platform.message(missing);
+            ui.message(missing);
             s.InitOK = false;
             return false;
         }
@@ -96,7 +96,7 @@ void LoadSettings(Platform& platform, AppSettings& s) {
     s.DispNCSBtn = flagValue(read("DispNCSBtn"));
     s.OpenInAutoCAD = read("OpenInAutoCAD");
     if (s.OpenInAutoCAD.empty())
-        platform.message("Open in AutoCAD path is missing, but you can continue working!!!");
+        ui.message("Open in AutoCAD path is missing, but you can continue working!!!");
 
     // From here on a failing step is skipped and the next one runs.
     try {
@@ -119,11 +119,21 @@ void LoadSettings(Platform& platform, AppSettings& s) {
     }
 }
 
-void openWithChooser(Platform& platform, const std::string& strFilePathToOpen) {
+void openWithChooser(UserInteraction& ui, const std::string& strFilePathToOpen) {
     try {
-        platform.chooseProgramFor(strFilePathToOpen);
+        ui.chooseProgramFor(strFilePathToOpen);
     } catch (const std::exception&) {
-        platform.message("Unknown error opening file !!!");
+        ui.message("Unknown error opening file !!!");
+    }
+}
+
+void openDocumentOrChooser(Platform& platform, UserInteraction& ui, const std::string& path,
+                           const std::string& failureText) {
+    const int result = platform.openDocument(path);
+    if (result == shellNoAssociation) {
+        openWithChooser(ui, path);
+    } else if (result < shellHandedOver) {
+        ui.message(failureText + std::to_string(result) + ")");
     }
 }
 

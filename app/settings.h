@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/user_interaction.h"
 
 namespace trv {
 
@@ -28,7 +29,7 @@ struct AppSettings {
 
 // Loads "trv.ini" from the program's folder into `settings`, once per
 // process: every later call returns at once, also after a failed load.
-void LoadSettings(Platform& platform, AppSettings& settings);
+void LoadSettings(Platform& platform, UserInteraction& ui, AppSettings& settings);
 
 // One value of an INI file; empty when the file, section or key is missing.
 std::string INIRead(Platform& platform, const std::string& sSection, const std::string& sKeyName,
@@ -43,7 +44,13 @@ std::string GetNetworkLogonName(Platform& platform);
 void LookUpUserFolder(Platform& platform, AppSettings& settings, const std::string& resourcePath);
 
 // Offers the chooser of programs for a file that has no associated program.
-void openWithChooser(Platform& platform, const std::string& strFilePathToOpen);
+void openWithChooser(UserInteraction& ui, const std::string& strFilePathToOpen);
+
+// Opens a document through the shell; when no program is associated with it
+// the chooser of programs is offered, on another failure `failureText`
+// followed by the shell's number and ")" is shown.
+void openDocumentOrChooser(Platform& platform, UserInteraction& ui, const std::string& path,
+                           const std::string& failureText);
 
 // A folder path as every setting keeps it: ending with one backslash.
 std::string withTrailingBackslash(const std::string& path);

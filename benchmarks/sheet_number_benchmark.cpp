@@ -10,12 +10,6 @@
 
 namespace {
 
-struct QuietPlatform : trv::NativePlatform {
-    void message(const std::string&) override {}
-    void chooseProgramFor(const std::string&) override {}
-    void runModal(const std::string&) override {}
-};
-
 const std::string base = "KLV-13000-C000-01-A-1";
 
 std::filesystem::path sheetFolder(int count) {
@@ -38,7 +32,7 @@ std::filesystem::path sheetFolder(int count) {
 
 void BM_NextSheetNumber(benchmark::State& state) {
     const auto dir = sheetFolder(static_cast<int>(state.range(0)));
-    QuietPlatform platform;
+    trv::NativePlatform platform;
     for (auto _ : state) {
         const auto names = platform.listFilesStartingWith(dir.string(), base);
         auto next = trv::naming::nextSheetNumber(names, base);

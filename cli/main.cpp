@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args = utf8Arguments(argc, argv);
     if (args.size() < 2 || args[0] != "play") return usage();
     const std::string scriptPath = args[1];
-    trv::cli::ScriptPlatform platform(std::cout);
+    trv::cli::ScriptSystem platform(std::cout);
+    trv::cli::ScriptInteraction interaction(platform, std::cout);
     for (std::size_t i = 2; i < args.size(); i += 2) {
         if (i + 1 >= args.size()) return usage();
         if (args[i] == "--ini") {
@@ -70,8 +71,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) lines.push_back(line);
 
-    trv::ui::Application app(platform);
-    trv::cli::Player player(app, platform, std::cout);
+    trv::ui::Application app(platform, interaction);
+    trv::cli::Player player(app, platform, interaction, std::cout);
     const int status = player.play(lines);
     std::cout.flush();
     return status;

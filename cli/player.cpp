@@ -9,29 +9,29 @@
 
 namespace trv::cli {
 
-std::string ScriptPlatform::settingsFile() {
+std::string ScriptSystem::settingsFile() {
     return settingsFile_.empty() ? NativePlatform::settingsFile() : settingsFile_;
 }
 
-std::string ScriptPlatform::logonName() { return userSet_ ? user_ : NativePlatform::logonName(); }
+std::string ScriptSystem::logonName() { return userSet_ ? user_ : NativePlatform::logonName(); }
 
-void ScriptPlatform::message(const std::string& text) { out_ << "message: " << escapeLineBreaks(text) << '\n'; }
+void ScriptInteraction::message(const std::string& text) { out_ << "message: " << escapeLineBreaks(text) << '\n'; }
 
-void ScriptPlatform::chooseProgramFor(const std::string& path) {
-    out_ << "shell openas: " << displayPath(path) << '\n';
+void ScriptInteraction::chooseProgramFor(const std::string& path) {
+    out_ << "shell openas: " << system_.displayPath(path) << '\n';
 }
 
-void ScriptPlatform::runModal(const std::string& windowName) {
+void ScriptInteraction::runModal(const std::string& windowName) {
     if (modal_) modal_(windowName);
 }
 
-int ScriptPlatform::openDocument(const std::string& path) {
+int ScriptSystem::openDocument(const std::string& path) {
     out_ << "shell open: " << displayPath(path) << '\n';
     if (!fileExists(path)) return shellFileNotFound;
     return shellResult_;
 }
 
-void ScriptPlatform::startProgram(const std::string& program, const std::string& argument) {
+void ScriptSystem::startProgram(const std::string& program, const std::string& argument) {
     // A program that is not there cannot start, as a real start would fail.
     if (!fileExists(program)) throw RuntimeFailure("cannot start " + displayPath(program));
     out_ << "start: " << displayPath(program) << ' ' << displayPath(argument) << '\n';
@@ -56,9 +56,9 @@ std::pair<std::string, std::string> splitControlName(const std::string& name) {
 
 }  // namespace
 
-Player::Player(ui::Application& app, ScriptPlatform& platform, std::ostream& out)
-    : app_(app), platform_(platform), out_(out) {
-    platform_.setModalRunner([this](const std::string& name) { runModal(name); });
+Player::Player(ui::Application& app, ScriptSystem& system, ScriptInteraction& interaction, std::ostream& out)
+    : app_(app), system_(system), out_(out) {
+    interaction.setModalRunner([this](const std::string& name) { runModal(name); });
 }
 
 int Player::play(const std::vector<std::string>& lines) {
@@ -154,7 +154,7 @@ void Player::execute(const std::vector<std::string>& words) {
     if (cmd == "shell") {
         if (!need(2)) return;
         try {
-            platform_.setShellResult(std::stoi(words[1]));
+            system_.setShellResult(std::stoi(words[1]));
         } catch (const std::exception&) {
             error("shell takes a number");
         }

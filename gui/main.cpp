@@ -2,7 +2,8 @@
 // main window's start-up sequence and shows the windows.
 #include <QApplication>
 
-#include "gui/gui_platform.h"
+#include "gui/gui_interaction.h"
+#include "platform/native_platform.h"
 #include "gui/renderer.h"
 #include "ui/application.h"
 
@@ -13,10 +14,11 @@ int main(int argc, char** argv) {
     // path-problem window), not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    trv::gui::GuiPlatform platform;
-    trv::ui::Application app(platform);
+    trv::NativePlatform platform;
+    trv::gui::GuiInteraction interaction(platform);
+    trv::ui::Application app(platform, interaction);
     trv::gui::Renderer renderer(app);
-    platform.setRenderer(&renderer);
+    interaction.setRenderer(&renderer);
     QObject::connect(&renderer, &trv::gui::Renderer::programEnded, &qtApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 

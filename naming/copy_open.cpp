@@ -175,12 +175,7 @@ void openDrawing(Program& p, const std::string& drawing) {
         p.platform.startProgram(program, drawing);  // throws when it cannot start
         return;
     }
-    const int result = p.platform.openDocument(drawing);
-    if (result == shellNoAssociation) {
-        openWithChooser(p.platform, drawing);
-    } else if (result < shellHandedOver) {
-        p.message("Unknow error during ShellExecute(" + std::to_string(result) + ")");
-    }
+    openDocumentOrChooser(p.platform, p.ui, drawing, "Unknow error during ShellExecute(");
 }
 
 namespace {

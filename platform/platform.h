@@ -26,10 +26,12 @@ constexpr int shellHandedOver = 33;
 constexpr int shellNoAssociation = 31;
 constexpr int shellFileNotFound = 2;
 
-// Everything the program asks of the operating system, and the few things the
-// front end supplies (message boxes, the chooser of programs, modal windows).
-// Paths are given as the program builds them: folders separated by '\' (or
-// '/'), UTF-8. The implementation converts them at this boundary.
+// Everything the program asks of the operating system: files, folders,
+// processes, the shell and the user's identity. What a person sees and answers
+// (message boxes, modal windows, the chooser of programs) is the other port,
+// UserInteraction. Paths are given as the program builds them: folders
+// separated by '\' (or '/'), UTF-8. The implementation converts them at this
+// boundary.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -86,16 +88,6 @@ public:
     // Starts `program` with `argument` in a normal, focused window, without
     // waiting for it; throws RuntimeFailure when it cannot be started.
     virtual void startProgram(const std::string& program, const std::string& argument) = 0;
-
-    // ---- supplied by the front end ----
-
-    // A message box with an OK button only, no icon, title "TRV".
-    virtual void message(const std::string& text) = 0;
-    // The chooser of programs for a file; throws RuntimeFailure when it
-    // cannot be shown.
-    virtual void chooseProgramFor(const std::string& path) = 0;
-    // Shows the named window modally and returns when it has been closed.
-    virtual void runModal(const std::string& windowName) = 0;
 };
 
 }  // namespace trv

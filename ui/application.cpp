@@ -24,7 +24,7 @@ void loadDesign(const WindowDescription& desc, WindowModel& window) {
     }
 }
 
-Application::Application(Platform& platform) : program_(platform) {
+Application::Application(Platform& platform, UserInteraction& ui) : program_(platform, ui) {
     addWindow(program_.form1, form1Description());
     addWindow(program_.hyperlnk, hyperLinkMessageDescription());
     addWindow(dialogs_.frmArchitecture, architectureDialogDescription());
@@ -111,7 +111,7 @@ void Application::wireHyperLinkWindow() {
     Program& p = program_;
     auto& w = p.hyperlnk;
     w.onActivate = [&w] { frmHyperLnkMsg_Form_Activate(w); };
-    w.Label1.onClick = [&w, &p] { frmHyperLnkMsg_Label1_Click(w, p.platform); };
+    w.Label1.onClick = [&w, &p] { frmHyperLnkMsg_Label1_Click(w, p.platform, p.ui); };
     w.Command1.onClick = [&w] { frmHyperLnkMsg_Command1_Click(w); };
 }
 

@@ -14,7 +14,7 @@ namespace trv::ui {
 // ends (the GUI and trv-cli) run one of these.
 class Application {
 public:
-    explicit Application(Platform& platform);
+    Application(Platform& platform, UserInteraction& ui);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 

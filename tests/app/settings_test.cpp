@@ -10,8 +10,8 @@
 #include <tuple>
 #include <vector>
 
-#include "app/recording_platform_fixture.h"
-#include "platform/temp_folder_fixture.h"
+#include "support/recording_platform.h"
+#include "support/temp_folder.h"
 
 namespace trv {
 namespace {
@@ -60,7 +60,7 @@ public:
 
     void load() {
         writeIni();
-        LoadSettings(platform, s);
+        LoadSettings(platform, platform, s);
     }
 
     // Gives `key` the value, or leaves it out of the file.
@@ -112,7 +112,7 @@ TEST_F(LoadSettingsTest, NoConfigurationFileGivesOneMessage) {
     for (const bool folderInItsPlace : {false, true}) {
         SetUp();
         if (folderInItsPlace) dir.mkdir("trv.ini");
-        LoadSettings(platform, s);
+        LoadSettings(platform, platform, s);
         EXPECT_EQ(platform.messages, Strings{noIni});
         EXPECT_FALSE(s.InitOK);
         EXPECT_TRUE(s.SettingsLoaded);
@@ -214,7 +214,7 @@ TEST_F(LoadSettingsTest, ASecondCallIsSilentAndChangesNothing) {
             t.values.erase("ProjectPath");
             t.load();
         },
-        [](LoadSettingsTest& t) { LoadSettings(t.platform, t.s); },  // no file yet
+        [](LoadSettingsTest& t) { LoadSettings(t.platform, t.platform, t.s); },  // no file yet
     };
     auto fields = [](const AppSettings& a) {
         return std::tie(a.InitOK, a.ResourcePath, a.ProjectPath, a.OpenInAutoCAD, a.UserDir);

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/program.h"
-#include "app/recording_platform_fixture.h"
-#include "platform/temp_folder_fixture.h"
+#include "support/recording_platform.h"
+#include "support/temp_folder.h"
 #include "platform/text.h"
 
 #ifndef _WIN32
@@ -46,7 +46,7 @@ protected:
 
     TempFolder dir;
     RecordingPlatform platform;
-    Program p{platform};
+    Program p{platform, platform};
 };
 
 // The four start-up readers, and what each shows afterwards.
@@ -106,7 +106,7 @@ TEST_F(StateFilesTest, StartUpReadersShowWhatTheFileHolds) {
             const std::string stored = state(c.capitals ? toUpper(r.file) : r.file);
             if (c.content) dir.write(stored, c.content);
             if (c.noAccess) std::filesystem::permissions(dir.path() / stored, std::filesystem::perms::none);
-            Program program(platform);
+            Program program(platform, platform);
             for (Control* box : {&program.form1.cmbdisciplines, &program.form1.txtcurDrawingtype,
                                  &program.form1.txtfacilitynb})
                 box->loadText("design text");

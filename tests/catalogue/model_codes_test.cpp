@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "app/recording_platform_fixture.h"
+#include "support/recording_platform.h"
 #include "catalogue/choices.h"
 #include "catalogue/tables.h"
 
@@ -20,7 +20,7 @@ protected:
         p.settings.ResourcePath = std::string(TRV_SOURCE_DIR) + "/demo/office/resources\\";
     }
     testing::RecordingPlatform platform;
-    Program p{platform};
+    Program p{platform, platform};
 };
 
 TEST_F(ModelCodeLookup, EveryListedTypeOfEveryDisciplineFindsItsCatalogueCode) {

@@ -22,7 +22,7 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "gui/fonts.h"
-#include "gui/gui_platform.h"
+#include "gui/gui_interaction.h"
 #include "gui/program_chooser.h"
 #include "gui/renderer.h"
 #include "gui/widgets.h"
@@ -34,14 +34,19 @@ namespace {
 using trv::ui::ControlKind;
 
 // Messages are recorded instead of shown, so that nothing waits for a click.
-class RecordingPlatform : public trv::gui::GuiPlatform {
+class TestSystem : public trv::NativePlatform {
 public:
     std::string ini;
+    std::string settingsFile() override { return ini; }
+    std::string logonName() override { return "tester"; }
+};
+
+class RecordingInteraction : public trv::gui::GuiInteraction {
+public:
+    using GuiInteraction::GuiInteraction;
     std::vector<std::string> messages;
     std::vector<std::string> chooserPaths;
 
-    std::string settingsFile() override { return ini; }
-    std::string logonName() override { return "tester"; }
     void message(const std::string& text) override { messages.push_back(text); }
     void chooseProgramFor(const std::string& path) override { chooserPaths.push_back(path); }
 };
@@ -103,13 +108,14 @@ struct Office {
 // The program started over the office, with its windows rendered.
 struct Running {
     Office office;
-    RecordingPlatform platform;
-    trv::ui::Application app{platform};
+    TestSystem system;
+    RecordingInteraction ui{system};
+    trv::ui::Application app{system, ui};
     trv::gui::Renderer renderer{app};
 
     explicit Running(bool withIni = true) : office(withIni) {
-        platform.ini = office.iniPath().toStdString();
-        platform.setRenderer(&renderer);
+        system.ini = office.iniPath().toStdString();
+        ui.setRenderer(&renderer);
         app.start();
         renderer.refresh();
     }
@@ -175,7 +181,7 @@ private slots:
 
 void GuiTest::mainWindowShowsEveryControlOfForm1() {
     Running r;
-    QVERIFY(r.platform.messages.empty());
+    QVERIFY(r.ui.messages.empty());
     QWidget* form = r.form1();
     QVERIFY(form);
     QCOMPARE(form->windowTitle(), QStringLiteral("TRV"));
@@ -237,7 +243,7 @@ void GuiTest::choosingADrawingTypeWithoutAProjectAsksForOne() {
     auto* combo = qobject_cast<QComboBox*>(r.widget("cmbdesignasbuilt"));
     QVERIFY(combo);
     QVERIFY(pick(combo, "As-Built Drawings"));
-    QCOMPARE(r.platform.messages, std::vector<std::string>{"Please, select project code first."});
+    QCOMPARE(r.ui.messages, std::vector<std::string>{"Please, select project code first."});
     // The handler emptied the choice again; the widget follows the model.
     QCOMPARE(r.program().form1.cmbdesignasbuilt.text(), std::string());
     QCOMPARE(combo->currentIndex(), -1);
@@ -258,7 +264,7 @@ void GuiTest::typingAFacilityNumberReachesTheModel() {
 
 void GuiTest::withoutIniTheCommandsAreDisabled() {
     Running r(false);
-    QCOMPARE(r.platform.messages, std::vector<std::string>{"INI file is missing. Initialization stoped !!!"});
+    QCOMPARE(r.ui.messages, std::vector<std::string>{"INI file is missing. Initialization stoped !!!"});
     QVERIFY(r.form1()->isVisible());
     for (const char* disabled : {"cmdnewproj", "cmdCopyModel", "cmdOpen", "Command1", "cmdRefresh"})
         QVERIFY2(!r.widget(disabled)->isEnabled(), disabled);
@@ -268,7 +274,7 @@ void GuiTest::withoutIniTheCommandsAreDisabled() {
     QVERIFY(r.form1()->grab().save(QStringLiteral(TRV_SCREENSHOT_DIR "/Form1-no-ini.png")));
     // A disabled button's click does not reach its handler.
     QTest::mouseClick(r.widget("Command1"), Qt::LeftButton);
-    QCOMPARE(r.platform.messages.size(), std::size_t(1));
+    QCOMPARE(r.ui.messages.size(), std::size_t(1));
 }
 
 void GuiTest::pathProblemWindowBlocksUntilOk() {
@@ -299,7 +305,7 @@ void GuiTest::pathProblemWindowBlocksUntilOk() {
     trv::showPathProblemAndEnd(r.program(), link, text);
     r.renderer.refresh();
     QVERIFY(sawWindow);
-    QCOMPARE(r.platform.messages, std::vector<std::string>{"Can not find file " + link});
+    QCOMPARE(r.ui.messages, std::vector<std::string>{"Can not find file " + link});
     QVERIFY(r.program().ended);
     QCOMPARE(ended.count(), 1);
     QVERIFY(!r.form1()->isVisible());
@@ -413,8 +419,9 @@ void GuiTest::chooserStartsTheChosenApplicationWithTheFile() {
         }
         chooser->accept();
     });
-    trv::gui::GuiPlatform platform;
-    platform.chooseProgramFor(file.toStdString());
+    trv::NativePlatform system;
+    trv::gui::GuiInteraction interaction(system);
+    interaction.chooseProgramFor(file.toStdString());
     QCOMPARE(title, QStringLiteral("TRV"));
     QCOMPARE(shown, QStringLiteral("Copier"));
     QTRY_VERIFY(QFile::exists(copy));
@@ -472,7 +479,7 @@ void GuiTest::screenshotsOfEveryWindowAndOfTheMainWindowEnlarged() {
     QTest::mouseClick(r.widget("cmdSheetName"), Qt::LeftButton);
     QCOMPARE(shownText(r.widget("txtcurrentproj")), QStringLiteral("KLV-13000-C000"));
     QVERIFY(form->grab().save(folder + "/Form1-working.png"));
-    for (const auto& m : r.platform.messages) qInfo("message: %s", m.c_str());
+    for (const auto& m : r.ui.messages) qInfo("message: %s", m.c_str());
 }
 
 QTEST_MAIN(GuiTest)

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/recording_platform_fixture.h"
-#include "platform/temp_folder_fixture.h"
+#include "support/recording_platform.h"
+#include "support/temp_folder.h"
 
 namespace trv {
 namespace {

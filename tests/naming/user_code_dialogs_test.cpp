@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/program.h"
-#include "app/recording_platform_fixture.h"
+#include "support/recording_platform.h"
 
 namespace trv {
 namespace {
@@ -17,7 +17,7 @@ using Strings = std::vector<std::string>;
 class UserCodeDialogsTest : public ::testing::Test {
 protected:
     testing::RecordingPlatform platform;
-    Program program{platform};
+    Program program{platform, platform};
     UserCodeDialogs dialogs;
 
     // The dialog on show, its lists filled, as "Press for User Codes" leaves it.

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/native_platform_fixture.h"
+#include "support/native_platform_fixture.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/native_platform_fixture.h"
+#include "support/native_platform_fixture.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/recording_platform_fixture.h"
+#include "support/recording_platform.h"
 #include "naming/user_code_dialogs.h"
 #include "ui/application.h"
 #include "ui/window_description.h"
@@ -90,7 +90,7 @@ TEST(DialogDescriptions, TwoListsSideBySideWithApplyCentredBelow) {
 class DialogWiring : public ::testing::Test {
 protected:
     testing::RecordingPlatform platform;
-    Application app{platform};
+    Application app{platform, platform};
     Program& p = app.program();
     UserCodeDialogs& d = app.dialogs();
 

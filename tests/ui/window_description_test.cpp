@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/recording_platform_fixture.h"
+#include "support/recording_platform.h"
 #include "platform/text.h"
 #include "ui/application.h"
 #include "ui/windows.h"
@@ -47,7 +47,7 @@ const ControlDescription& control(const WindowDescription& window, const std::st
 class AssembledProgram : public ::testing::Test {
 protected:
     testing::RecordingPlatform platform;
-    Application app{platform};
+    Application app{platform, platform};
 };
 
 TEST_F(AssembledProgram, EachWindowHasItsDescriptionNamingEveryModelControlOnce) {

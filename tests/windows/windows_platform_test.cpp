@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/native_platform_fixture.h"
+#include "support/native_platform_fixture.h"
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN

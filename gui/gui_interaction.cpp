@@ -1,4 +1,4 @@
-#include "gui/gui_platform.h"
+#include "gui/gui_interaction.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -21,21 +21,21 @@ QWidget* ownerWindow() {
 
 }  // namespace
 
-void GuiPlatform::message(const std::string& text) {
+void GuiInteraction::message(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TRV"), QString::fromStdString(text), QMessageBox::Ok,
                     ownerWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-void GuiPlatform::chooseProgramFor(const std::string& path) {
+void GuiInteraction::chooseProgramFor(const std::string& path) {
 #ifdef _WIN32
     // Windows has the chooser the program was made for: the shell's "Open with".
     showOpenWithChooser(path);
 #else
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         throw RuntimeFailure("no window system for the chooser of programs");
-    const QString file = QString::fromStdString(nativePath(path));
+    const QString file = QString::fromStdString(platform_.nativePath(path));
     const QMimeType type = QMimeDatabase().mimeTypeForFile(file);
     ProgramChooser chooser(file, applicationsFor(type, applicationFolders()), ownerWindow());
     if (chooser.exec() != QDialog::Accepted) return;
@@ -45,12 +45,12 @@ void GuiPlatform::chooseProgramFor(const std::string& path) {
         if (!command || !QProcess::startDetached(command->front(), command->mid(1)))
             throw RuntimeFailure("cannot start " + app->name.toStdString());
     } else if (!chooser.chosenProgram().isEmpty()) {
-        startProgram(chooser.chosenProgram().toStdString(), path);
+        platform_.startProgram(chooser.chosenProgram().toStdString(), path);
     }
 #endif
 }
 
-void GuiPlatform::runModal(const std::string& windowName) {
+void GuiInteraction::runModal(const std::string& windowName) {
     if (!renderer_) {
         qWarning("TRV: no renderer to show %s", windowName.c_str());
         return;

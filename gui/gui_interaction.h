@@ -3,18 +3,21 @@
 #include <string>
 
 #include "platform/native_platform.h"
+#include "platform/user_interaction.h"
 
 namespace trv::gui {
 
 class Renderer;
 
-// The platform as the Qt front end runs it: the operating system's files and
-// shell, with Qt message boxes, the chooser of programs and modal windows.
-class GuiPlatform : public NativePlatform {
+// What a person sees and answers in the Qt front end: message boxes, the
+// chooser of programs and modal windows. Programs chosen in the chooser are
+// started through the operating system's port.
+class GuiInteraction : public UserInteraction {
 public:
-    // Modal windows need the renderer; it is made after the platform.
-    void setRenderer(Renderer* renderer) { renderer_ = renderer; }
+    explicit GuiInteraction(NativePlatform& platform) : platform_(platform) {}
 
+    // Modal windows need the renderer; it is made after the interaction.
+    void setRenderer(Renderer* renderer) { renderer_ = renderer; }
     // A message box: OK only, no icon, title "TRV".
     void message(const std::string& text) override;
     // The installed applications for the file's type, or any program file.
@@ -23,6 +26,7 @@ public:
     void runModal(const std::string& windowName) override;
 
 private:
+    NativePlatform& platform_;
     Renderer* renderer_ = nullptr;
 };
 

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "platform/native_platform.h"
-#include "platform/temp_folder_fixture.h"
+#include "support/temp_folder.h"
 
 namespace trv::testing {
 
@@ -20,20 +20,11 @@ inline constexpr bool onWindows = true;
 inline constexpr bool onWindows = false;
 #endif
 
-// The operating system's side of the platform only: the parts the front end
-// supplies fail the test when they are called.
-class FileSystemOnly : public NativePlatform {
-public:
-    void message(const std::string&) override { ADD_FAILURE() << "no message expected"; }
-    void chooseProgramFor(const std::string&) override { ADD_FAILURE() << "no chooser expected"; }
-    void runModal(const std::string&) override { ADD_FAILURE() << "no modal window expected"; }
-};
-
 // The platform on a fresh temporary folder.
 class NativePlatformFixture : public ::testing::Test {
 protected:
     TempFolder dir;
-    FileSystemOnly platform;
+    NativePlatform platform;
 };
 
 // UTF-8 text to a path and back, whatever the system's code page.
