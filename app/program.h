@@ -6,6 +6,7 @@
 
 #include "app/hyperlink_window.h"
 #include "app/main_window_state.h"
+#include "app/office_paths.h"
 #include "app/settings.h"
 #include "platform/platform.h"
 
@@ -35,6 +36,7 @@ struct Program {
     MainWindowState form1;
     HyperLinkWindow hyperlnk;
     Procedures procs;
+    OfficePaths paths{settings};
 
     // Every window of the program by name, for unloading at exit and for the
     // front ends. Subsystems add the windows they own.

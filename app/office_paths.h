@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+
+#include "app/settings.h"
+
+namespace trv {
+
+// Every folder and file of the office that TRV reads or writes, computed from
+// the settings (and, for a project's tree, from the choices): the user's state
+// folder and saved choice files, the shared PROJECTS tree, the resource
+// folder's records, data files and documents, and the templates. No other
+// code spells a folder or file name of the office.
+//
+// Paths are built as the program always built them, by concatenation with
+// backslashes; the settings' folders end with one, so some paths hold a
+// doubled backslash, which names the same folder.
+class OfficePaths {
+public:
+    explicit OfficePaths(const AppSettings& settings) : s_(settings) {}
+
+    // ---- the user's own folder ----
+
+    // UserDir & "\PROJECTS": the user's state folder.
+    std::string userStateFolder() const;
+    // "curproject.txt" in the state folder, addressed through UserDir.
+    std::string currentProjectFile() const;
+    // The other saved choice files, addressed through ProjectPath & UserFolder.
+    std::string drawingTypeFile() const;
+    std::string disciplineFile() const;
+    std::string facilityNumberFile() const;
+
+    // ---- the shared project tree ----
+
+    // ProjectRoot & "\PROJECTS".
+    std::string projectsRoot() const;
+    std::string projectFolder(const std::string& project) const;
+    // "DESIGN" or "AS-BUILT" below the project.
+    std::string drawingTypeFolder(const std::string& project, const std::string& drawingType) const;
+    std::string disciplineFolder(const std::string& project, const std::string& drawingType,
+                                 const std::string& discipline) const;
+    std::string modelFolder(const std::string& project, const std::string& drawingType,
+                            const std::string& discipline) const;
+    std::string sheetFolder(const std::string& project, const std::string& drawingType,
+                            const std::string& discipline) const;
+    // The version marker "TRV <version>" in the project folder.
+    std::string versionMarker(const std::string& project, const std::string& version) const;
+
+    // ---- the resource folder ----
+
+    std::string projectRecordFolder() const;
+    std::string projectRecord(const std::string& code) const;
+    std::string userTable() const;
+    std::string styleSheet(const std::string& project) const;
+    std::string modelCodeFile() const;
+    // The document the path-problem window links to.
+    std::string setUpGuide() const;
+
+    // ---- templates ----
+
+    std::string modelTemplate(const std::string& discipline, const std::string& modelType) const;
+
+private:
+    const AppSettings& s_;
+};
+
+}  // namespace trv
