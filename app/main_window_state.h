@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "app/controls.h"
+#include "app/saved_choices.h"
 
 namespace trv {
 
@@ -30,35 +30,25 @@ struct MainWindowState : WindowModel {
     TRV_FORM1_CONTROLS(TRV_DECLARE_CONTROL)
 #undef TRV_DECLARE_CONTROL
 
-    // The current project as saved, and the project being worked on.
-    std::string curProjectCode;
-    std::string projectCode;
-    std::string projectName;
-    std::string internalCode;
-    std::string projectsRoot;  // the shared project tree
-    // "quit" when a check has failed and the running command must stop.
-    std::string quitFlag;
+    // What the main window's handlers carry from one event to the next; the
+    // rest of what a command needs is read from the controls and the saved
+    // choice files when it runs.
 
-    std::string drawingType;  // "DESIGN", "AS-BUILT" or empty
-    std::string drawingTypeChoice;
-    std::string selectedDrawingType;
-    std::string curDiscipline;
-    std::string autocadVersion;  // remembered only
-
-    std::string disciplineCode;  // one letter, or empty when the discipline matched no row
-    std::string modelTypeCode;
-    std::string modelTypeName;  // the model file type of the last composition
-    std::string userCode;       // the last component of a model file name
-    std::string modelName;
+    // The project being worked on: set by each project selection (also a
+    // failed one, as far as it got) and by each name composition, from
+    // "curproject.txt". Opening the sheet shown in the sheet name box looks
+    // for it in this project's folder.
+    Project project;
+    // The last component of a model file name: set by each model name
+    // composition, emptied when another project, discipline or model file type
+    // is chosen. A composition whose model file type needs no dialog keeps it.
+    std::string userCode;
+    // The last composed sheet name; opening the sheet shown in the box needs
+    // one to have been composed.
     std::string sheetName;
-    int sheetTypeIndex = 0;
-
-    // The project's folder tree, as the last composition built it.
-    std::array<std::string, 10> projectFolders;
-    // The paths of the last copy or open.
-    std::string templateFile;
-    std::string targetFolder;
-    std::string targetFile;
+    // The drawing type of the last choice in the drawing type list: a typed
+    // text that is neither entry saves the previous one again.
+    std::string selectedDrawingType;
 };
 
 }  // namespace trv

@@ -19,6 +19,8 @@ std::string OfficePaths::drawingTypeFile() const { return stateFileByFolder(s_, 
 std::string OfficePaths::disciplineFile() const { return stateFileByFolder(s_, "curdiscipline.txt"); }
 std::string OfficePaths::facilityNumberFile() const { return stateFileByFolder(s_, "facilnumber.txt"); }
 
+std::string OfficePaths::drawingTypeFileViaUserDir() const { return userStateFolder() + "\\curdrawingtype.txt"; }
+
 std::string OfficePaths::projectsRoot() const { return s_.ProjectRoot + "\\PROJECTS"; }
 
 std::string OfficePaths::projectFolder(const std::string& project) const {
@@ -42,6 +44,10 @@ std::string OfficePaths::modelFolder(const std::string& project, const std::stri
 std::string OfficePaths::sheetFolder(const std::string& project, const std::string& drawingType,
                                      const std::string& discipline) const {
     return disciplineFolder(project, drawingType, discipline) + "\\SHEET_FILES";
+}
+
+std::string OfficePaths::drawingIn(const std::string& folder, const std::string& name) const {
+    return folder + "\\" + name + ".dwg";
 }
 
 std::string OfficePaths::versionMarker(const std::string& project, const std::string& version) const {

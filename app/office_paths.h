@@ -29,6 +29,9 @@ public:
     std::string drawingTypeFile() const;
     std::string disciplineFile() const;
     std::string facilityNumberFile() const;
+    // The drawing type file as the copy and open commands name it in their
+    // messages: the same file, addressed through UserDir.
+    std::string drawingTypeFileViaUserDir() const;
 
     // ---- the shared project tree ----
 
@@ -43,6 +46,8 @@ public:
                             const std::string& discipline) const;
     std::string sheetFolder(const std::string& project, const std::string& drawingType,
                             const std::string& discipline) const;
+    // A drawing (a name without extension) in a model or sheet folder.
+    std::string drawingIn(const std::string& folder, const std::string& name) const;
     // The version marker "TRV <version>" in the project folder.
     std::string versionMarker(const std::string& project, const std::string& version) const;
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <map>
 #include <string>
 
@@ -11,17 +10,6 @@
 #include "platform/platform.h"
 
 namespace trv {
-
-// Procedures of the subsystems above this layer that the start-up sequence
-// and the saved-choice readers call. The program's assembly connects them;
-// one left unconnected does nothing.
-struct Procedures {
-    std::function<void()> FillProjectList;
-    std::function<void()> fillCodeLists;         // the four small code lists
-    std::function<void()> fillDisciplineList;    // the seventeen disciplines
-    std::function<void()> fillSheetTypeList;     // the ten sheet types
-    std::function<void()> disciplinecode1;       // discipline code from the list's text
-};
 
 // One running program: the settings, the main window and the other windows,
 // and the platform they all use.
@@ -35,7 +23,6 @@ struct Program {
     AppSettings settings;
     MainWindowState form1;
     HyperLinkWindow hyperlnk;
-    Procedures procs;
     OfficePaths paths{settings};
 
     // Every window of the program by name, for unloading at exit and for the
@@ -47,7 +34,15 @@ struct Program {
     bool ended = false;
 
     void loadSettings() { LoadSettings(platform, ui, settings); }
+    // Ends the program: every other window is unloaded, then the main window.
+    // Closing the main window, its Cancel button and the path-problem window
+    // all end it this way.
+    void end();
     void message(const std::string& text) { ui.message(text); }
 };
+
+// Shows the path-problem window modally; when the user has closed it the
+// program ends.
+void showPathProblemAndEnd(Program& p, const std::string& linkPath, const std::string& messageText);
 
 }  // namespace trv

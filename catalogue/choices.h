@@ -4,30 +4,25 @@
 
 namespace trv {
 
+class Control;
 struct Program;
 
-// Disciplines.
-void fillDisciplineList(Program& p);  // the seventeen listed disciplines, in list order
-void disciplinecode1(Program& p);
+// The main window's catalogue lists and the handlers of their controls.
+
+// Fills a list with the seventeen listed disciplines, in list order.
+void fillDisciplineList(Control& list);
+// Fills a list with the ten sheet types.
+void fillSheetTypeList(Control& list);
+// Replaces a list's entries with the model file types of the named
+// discipline (none for a discipline without a list).
+void fillModelList(Control& list, const std::string& disciplineName);
+
 void cmbdisciplines_Click(Program& p);
 void cmdDisciplines_Click(Program& p);
 void cmddesignator2_Click(Program& p);
-void checkDisciplineChosen(Program& p);
-
-// Model file types.
-// Clears cmbModels and adds the model file types of the named discipline
-// (none for a discipline without a list).
-void fillModelList(Program& p, const std::string& disciplineName);
 void cmdModels_Click(Program& p);
-// Looks the chosen model file type up in the code file; the last matching
-// record wins. Throws RuntimeFailure when the code file cannot be read.
-void modeltypecode1(Program& p);
-void checkModelChosen(Program& p);
-std::string modelCodeFilePath(const Program& p);
-
-// Sheet types.
-void fillSheetTypeList(Program& p);
 void cmbSheettype_Click(Program& p);
-void checkSheetTypeChosen(Program& p);
+void cmbModels_Click(Program& p);
+void cmbModels_Change(Program& p);
 
 }  // namespace trv

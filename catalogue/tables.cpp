@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/records.h"
+
 namespace trv::catalogue {
 
 const std::vector<Discipline>& disciplines() {
@@ -10,7 +12,7 @@ const std::vector<Discipline>& disciplines() {
     // before "General" on purpose. The level-2 lists are guidance only; some of
     // their entries end in a blank, and that blank belongs to the entry.
     static const std::vector<Discipline> table = {
-        {"Architectural", "A", true, "add_Arch_models", "add_Arch_designators",
+        {"Architectural", "A", true,
          {{"Floor Plan", "FP"},
           {"Roof Plan", "RP"},
           {"Reflected Ceiling Plan", "CP"},
@@ -29,7 +31,7 @@ const std::vector<Discipline>& disciplines() {
           "Architectural Interiors",
           "Architectural Finishes",
           "Architectural Graphics"}},
-        {"Civil", "C", true, "add_Civil_models", "add_Civil_designators",
+        {"Civil", "C", true,
          {{"Airfield Plan", "AF"},
           {"Beach Renourishment Plan", "BR"},
           {"Eco-Restoration Plan", "ER"},
@@ -63,7 +65,7 @@ const std::vector<Discipline>& disciplines() {
           "Civil Security ",
           "Civil Transportation",
           "Civil Utilities"}},
-        {"Electrical", "E", true, "add_Elect_models", "add_Elect_designators",
+        {"Electrical", "E", true,
          {{"Airfield Lighting Plan", "AL"},
           {"Exterior Communication Systems Plan", "CP"},
           {"Details", "DT"},
@@ -86,13 +88,13 @@ const std::vector<Discipline>& disciplines() {
           "Electrical Interior Lighting",
           "Electrical Instrumentation",
           "Electrical Interior Auxiliary Systems"}},
-        {"Equipment", "Q", true, "add_Equipment_models", "",
+        {"Equipment", "Q", true,
          {{"Equipment Plan", "QP"},
           {"Legend", "LG"},
           {"Schedule", "SH"},
           {"Demolition_Plan", "XD"}},
          {}},
-        {"Fire_Protection", "F", true, "add_FP_models", "add_FP_designators",
+        {"Fire_Protection", "F", true,
          {{"Fire Alarm_Detection Plan", "FA"},
           {"Fire Suppression Plan", "FP"},
           {"Life Safety Plan", "LP"},
@@ -103,7 +105,7 @@ const std::vector<Discipline>& disciplines() {
          {"All Fire Protection",
           "Fire Detection and Alarm",
           "Fire Suppression"}},
-        {"Hazardous_Materials", "H", true, "add_Hmat_models", "add_Hmat_designators",
+        {"Hazardous_Materials", "H", true,
          {{"Pollution Prevention Plan", "PP"},
           {"Sections", "SC"},
           {"Details", "DT"},
@@ -116,7 +118,7 @@ const std::vector<Discipline>& disciplines() {
           "Lead",
           "PCB",
           "Refrigerants"}},
-        {"General", "G", true, "add_Gener_models", "add_Gener_designators",
+        {"General", "G", true,
          {{"Border Sheet", "BS"},
           {"Cover Sheet", "CS"},
           {"Key Plan", "KP"},
@@ -126,7 +128,7 @@ const std::vector<Discipline>& disciplines() {
           "General Informational",
           "General Contractual",
           "General Resource"}},
-        {"Geotechnical", "B", true, "add_Geot_models", "add_Geot_designators",
+        {"Geotechnical", "B", true,
          {{"Joint Layout Plan", "JP"},
           {"Boring Log", "LB"},
           {"Pavement Site Plan", "PV"},
@@ -137,7 +139,7 @@ const std::vector<Discipline>& disciplines() {
           {"Schedule", "SH"},
           {"Demolition_Plan", "XD"}},
          {"All Geotechnical"}},
-        {"Interiors", "I", true, "add_Inter_models", "add_Inter_designators",
+        {"Interiors", "I", true,
          {{"Floor Patterns", "FL"},
           {"Furniture Plan", "RP"},
           {"Signage Placement Plan", "SP"},
@@ -152,7 +154,7 @@ const std::vector<Discipline>& disciplines() {
           "Interior Design",
           "Interior Furnishings",
           "Interior Graphics"}},
-        {"Landscape", "L", true, "add_Lands_models", "add_Lands_designators",
+        {"Landscape", "L", true,
          {{"Irrigation Plan", "IP"},
           {"Landscape Plan", "LP"},
           {"Details", "DT"},
@@ -165,13 +167,13 @@ const std::vector<Discipline>& disciplines() {
           "Landscape Demolition",
           "Landscape Irrigation",
           "Landscape Planting"}},
-        {"Marine_Works", "Y", true, "add_MarineWorks_models", "",
+        {"Marine_Works", "Y", true,
          {{"Marine Works Plan", ""},
           {"Legend", "LG"},
           {"Schedule", "SH"},
           {"Demolition_Plan", "XD"}},
          {}},
-        {"Mechanical", "M", true, "add_Mech_models", "add_Mech_designators",
+        {"Mechanical", "M", true,
          {{"HVAC Plan", "HP"},
           {"Hydraulic Systems", "HS"},
           {"HTCW Utilities Plan", "HT"},
@@ -192,7 +194,7 @@ const std::vector<Discipline>& disciplines() {
           "Mechanical Piping",
           "Mechanical Instrumentation",
           "Mechanical Hydraulic Systems "}},
-        {"Plumbing", "P", true, "add_Plumb_models", "add_Plumb_designators",
+        {"Plumbing", "P", true,
          {{"Piping Plan", "PP"},
           {"Water supply layout", "WS"},
           {"Foul drainage layout", "FS"},
@@ -207,13 +209,13 @@ const std::vector<Discipline>& disciplines() {
           "Plumbing Piping",
           "Plumbing Equipment",
           "Plumbing"}},
-        {"Roads", "R", true, "add_Roads_models", "",
+        {"Roads", "R", true,
          {{"Road Plan", ""},
           {"Legend", "LG"},
           {"Schedule", "SH"},
           {"Demolition_Plan", "XD"}},
          {}},
-        {"Structural", "S", true, "add_Struc_models", "add_Struc_designators",
+        {"Structural", "S", true,
          {{"Foundation Plan", "NP"},
           {"Framing Plan", "FP"},
           {"Column Plan", "CP"},
@@ -240,7 +242,7 @@ const std::vector<Discipline>& disciplines() {
           "Structural Site",
           "Structural Substructure",
           "Structural Framing"}},
-        {"Survey_and_Mapping", "V", true, "add_Smap_models", "add_Smap_designators",
+        {"Survey_and_Mapping", "V", true,
          {{"Existing Airfield Lighting Plan", "AL"},
           {"Existing Communication System Plan", "CP"},
           {"Existing Electrical Utilities Plan", "EU"},
@@ -260,7 +262,7 @@ const std::vector<Discipline>& disciplines() {
           "Hydrographic Survey",
           "Digital Survey",
           "Combined Utilities"}},
-        {"Telecommunication", "T", true, "add_Telecom_models", "add_Telecom_designators",
+        {"Telecommunication", "T", true,
          {{"Telephone_Data Plan", "TP"},
           {"Riser Diagrams", "RD"},
           {"Details", "DT"},
@@ -277,10 +279,10 @@ const std::vector<Discipline>& disciplines() {
           "SCADA",
           "Telephone",
           "Security"}},
-        {"Combined Disciplines", "X", false, "", "",
+        {"Combined Disciplines", "X", false,
          {},
          {}},
-        {"Non - Discipline Related", "Z", false, "", "",
+        {"Non - Discipline Related", "Z", false,
          {},
          {}},
     };
@@ -339,6 +341,44 @@ bool modelsButtonRefills(std::string_view disciplineName) {
         "Electrical",    "Telecommunication",
     };
     return std::find(refilled.begin(), refilled.end(), disciplineName) != refilled.end();
+}
+
+std::string modelTypeCodeIn(std::string_view codeFileContent, std::string_view modelType) {
+    std::string code;
+    std::size_t start = 0;
+    while (start < codeFileContent.size()) {
+        std::size_t end = codeFileContent.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = codeFileContent.size();
+        FieldReader record(std::string(codeFileContent.substr(start, end - start)));
+        try {
+            const auto fields = record.next(2);
+            if (fields[0] == modelType) code = fields[1];
+        } catch (const ReadPastEnd&) {
+        }
+        start = end + 1;
+    }
+    return code;
+}
+
+namespace {
+
+std::optional<std::string> refuseWhenEmpty(std::string_view text, const char* message) {
+    if (text.empty()) return std::string(message);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> checkDisciplineChosen(std::string_view disciplineText) {
+    return refuseWhenEmpty(disciplineText, "Please select which discipline you working on");
+}
+
+std::optional<std::string> checkModelChosen(std::string_view modelTypeText) {
+    return refuseWhenEmpty(modelTypeText, "Please select which model you want to copy");
+}
+
+std::optional<std::string> checkSheetTypeChosen(std::string_view sheetTypeText) {
+    return refuseWhenEmpty(sheetTypeText, "Please select which sheet type you want to create");
 }
 
 }  // namespace trv::catalogue

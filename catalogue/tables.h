@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,8 +23,6 @@ struct Discipline {
     std::string name;               // exact, case-sensitive key of every other table
     std::string code;               // one-letter level-1 designator
     bool listed;                    // offered in cmbdisciplines (false for X and Z)
-    std::string modelsFiller;       // e.g. "add_Arch_models"; empty when none
-    std::string designatorsFiller;  // e.g. "add_Arch_designators"; empty when none
     std::vector<ModelType> models;          // in list order
     std::vector<std::string> designators;   // level-2 designators in list order
 };
@@ -49,5 +48,17 @@ const std::vector<std::string>& sheetTypes();
 // True for the fourteen disciplines whose model list the cmdModels button
 // refills; Equipment, Marine_Works, Roads and any other text leave it alone.
 bool modelsButtonRefills(std::string_view disciplineName);
+
+// The model file type code of `modelType` in the content of the model file
+// code file: one record of name and code a line; every line is tested and the
+// last match wins; a line that does not hold two fields is skipped. Empty
+// when no line matches.
+std::string modelTypeCodeIn(std::string_view codeFileContent, std::string_view modelType);
+
+// The selection checks of the name compositions: the message to show when
+// the list's text is empty, nothing when a choice was made.
+std::optional<std::string> checkDisciplineChosen(std::string_view disciplineText);
+std::optional<std::string> checkModelChosen(std::string_view modelTypeText);
+std::optional<std::string> checkSheetTypeChosen(std::string_view sheetTypeText);
 
 }  // namespace trv::catalogue

@@ -2,7 +2,6 @@
 
 #include <ostream>
 
-#include "app/form1.h"
 #include "app/program.h"
 #include "cli/script.h"
 #include "ui/application.h"
@@ -162,15 +161,8 @@ void Player::execute(const std::vector<std::string>& words) {
     }
     if (cmd == "close") {
         if (!need(2)) return;
-        Program& p = app_.program();
-        WindowModel* w = app_.window(words[1]);
-        if (!w) return error("unknown window " + words[1]);
-        if (w == &p.form1) {
-            Form_Unload(p);
-            p.ended = true;
-        } else {
-            w->unload();
-        }
+        if (!app_.window(words[1])) return error("unknown window " + words[1]);
+        app_.close(words[1]);
         return;
     }
 

@@ -15,7 +15,6 @@
 #include <utility>
 
 #include "app/controls.h"
-#include "app/form1.h"
 #include "app/program.h"
 #include "gui/widgets.h"
 
@@ -444,16 +443,8 @@ void Renderer::dispatch(const std::function<void()>& handler) {
 }
 
 void Renderer::closeBox(Window& w) {
-    Program& p = app_.program();
-    WindowModel* model = w.model;
-    dispatch([&p, model] {
-        if (model == &p.form1) {
-            Form_Unload(p);
-            p.ended = true;
-        } else {
-            model->unload();
-        }
-    });
+    const std::string name = w.model->name;
+    dispatch([this, name] { app_.close(name); });
 }
 
 void Renderer::runModal(const std::string& windowName) {

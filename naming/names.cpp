@@ -100,22 +100,42 @@ UserCodeDialogKind userCodeDialogFor(std::string_view discipline, std::string_vi
     return UserCodeDialogKind::None;
 }
 
-bool dialogAccepts(UserCodeDialogKind kind, const DialogResults& r) {
+DialogVerdict judgeDialogResults(UserCodeDialogKind kind, const DialogResults& r) {
     const std::size_t fb = charCount(r.fbnumber);
-    // "Apply" turns an empty part number into "0" before it checks.
-    const std::size_t part = r.partnumber.empty() ? 1 : charCount(r.partnumber);
+    const std::size_t part = charCount(r.partnumber);
     switch (kind) {
         case UserCodeDialogKind::Architecture:
         case UserCodeDialogKind::LegElev:
-            return fb >= 1 && fb <= 1 && part <= 1;
+            if (fb == 0) return DialogVerdict::NumberMissing;
+            return fb <= 1 && part <= 1 ? DialogVerdict::Accepted : DialogVerdict::TooLong;
         case UserCodeDialogKind::Sections:
-            return fb >= 1 && fb <= 2 && part <= 1;
+            if (fb == 0) return DialogVerdict::NumberMissing;
+            return fb <= 2 && part <= 1 ? DialogVerdict::Accepted : DialogVerdict::TooLong;
         case UserCodeDialogKind::OtherDisciplines:
-            return fb <= 2 && charCount(r.partnumber) <= 2;
+            return fb <= 2 && part <= 2 ? DialogVerdict::Accepted : DialogVerdict::TooLong;
         case UserCodeDialogKind::None:
             break;
     }
-    return false;
+    return DialogVerdict::TooLong;
+}
+
+bool dialogAccepts(UserCodeDialogKind kind, const DialogResults& stored) {
+    return judgeDialogResults(kind, stored) == DialogVerdict::Accepted;
+}
+
+AppliedDialog applyDialogEntries(UserCodeDialogKind kind, DialogResults entered) {
+    AppliedDialog applied{std::move(entered), DialogVerdict::TooLong};
+    DialogResults& r = applied.stored;
+    if (kind == UserCodeDialogKind::Sections) r.tdrawingtype = "Sections";
+    // Empty entries of the other-disciplines dialog pass as they are: the user
+    // code then comes out too short and the name carries "00-00".
+    if (kind != UserCodeDialogKind::OtherDisciplines && r.partnumber.empty()) r.partnumber = "0";
+    applied.verdict = judgeDialogResults(kind, r);
+    if (kind == UserCodeDialogKind::OtherDisciplines && applied.verdict == DialogVerdict::Accepted) {
+        if (charCount(r.partnumber) == 1) r.partnumber += "X";
+        if (charCount(r.fbnumber) == 1) r.fbnumber += "X";
+    }
+    return applied;
 }
 
 std::string userCodeFrom(UserCodeDialogKind kind, const DialogResults& r) {

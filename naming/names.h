@@ -28,9 +28,21 @@ struct DialogResults {
     std::string partnumber;
 };
 
-// Whether the dialog's "Apply" would accept these results (it stores them
-// even when it refuses).
-bool dialogAccepts(UserCodeDialogKind kind, const DialogResults& r);
+// The one acceptance rule of each dialog, judged on its results as "Apply"
+// stores them: the dialog's "Apply" shows a message for each refusal, the
+// composition takes "00-00" for results their dialog refuses.
+enum class DialogVerdict { Accepted, NumberMissing, TooLong };
+DialogVerdict judgeDialogResults(UserCodeDialogKind kind, const DialogResults& stored);
+bool dialogAccepts(UserCodeDialogKind kind, const DialogResults& stored);
+
+// What "Apply" stores from what was entered (also when it refuses): an empty
+// part number becomes "0"; the sections dialog's type is "Sections"; the
+// other-disciplines dialog completes an accepted one-character entry with "X".
+struct AppliedDialog {
+    DialogResults stored;
+    DialogVerdict verdict;
+};
+AppliedDialog applyDialogEntries(UserCodeDialogKind kind, DialogResults entered);
 
 // The user code derived from a dialog's results; "00-00" when the dialog
 // would refuse them, so a rejected entry never reaches a name.

@@ -1,6 +1,5 @@
 #include "naming/user_code_dialogs.h"
 
-#include <algorithm>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -41,36 +40,30 @@ void fillLists(OtherDisciplinesDialog& d) {
     fill(d.cmbpartnb, {"XX"});
 }
 
-// Apply has passed: the window goes, the object and its results stay.
-void close(UserCodeDialog& d) {
-    d.hide();
-    d.unload();
+// "Apply": the entries are stored (also when they are refused, so a refused
+// entry still replaces the previous one); accepted, the window goes, the
+// object and its results stay.
+void apply(Program& p, UserCodeDialog& d, naming::DialogResults entered, const char* numberMissingMessage,
+           const char* tooLongMessage) {
+    const auto applied = naming::applyDialogEntries(d.kind, std::move(entered));
+    d.results = applied.stored;
+    switch (applied.verdict) {
+        case naming::DialogVerdict::Accepted:
+            d.hide();
+            d.unload();
+            break;
+        case naming::DialogVerdict::NumberMissing:
+            p.message(numberMissingMessage);
+            break;
+        case naming::DialogVerdict::TooLong:
+            p.message(tooLongMessage);
+            break;
+    }
 }
 
 void showDialog(UserCodeDialog& d) {
     ensureCreated(d);
     d.show();
-}
-
-// The architectural and elevation dialogs work alike: a drawing type, a
-// number and a part number of one character each.
-void applyTypeNumberPart(Program& p, UserCodeDialog& d, const Control& drawingTypeList,
-                         const Control& numberList, const Control& partList, const char* emptyNumberMessage,
-                         const char* tooLongMessage) {
-    // The results are stored before the check, so an entry that is refused
-    // still replaces the previous one.
-    d.tdrawingtype = drawingTypeList.text();
-    d.fbnumber = numberList.text();
-    d.partnumber = partList.text();
-    if (d.partnumber.empty()) d.partnumber = "0";
-
-    if (d.fbnumber.empty()) {
-        p.message(emptyNumberMessage);
-    } else if (charCount(d.fbnumber) <= 1 && charCount(d.partnumber) <= 1) {
-        close(d);
-    } else {
-        p.message(tooLongMessage);
-    }
 }
 
 }  // namespace
@@ -89,74 +82,53 @@ void ensureCreated(UserCodeDialog& dialog) {
     fillDialogLists(dialog);
 }
 
+UserCodeDialog* UserCodeDialogs::dialogFor(naming::UserCodeDialogKind kind) {
+    switch (kind) {
+        case naming::UserCodeDialogKind::Architecture:
+            return &frmArchitecture;
+        case naming::UserCodeDialogKind::LegElev:
+            return &frmLegElev;
+        case naming::UserCodeDialogKind::Sections:
+            return &frmSections;
+        case naming::UserCodeDialogKind::OtherDisciplines:
+            return &frmOtherDiscip;
+        case naming::UserCodeDialogKind::None:
+            break;
+    }
+    return nullptr;
+}
+
 void cmdcode12_Click(Program& p, UserCodeDialogs& dialogs) {
     auto& f = p.form1;
     // The same choice the model name makes when it derives the user code. For
     // the combinations left over, such as a plan type of the architectural
     // list in another discipline, no dialog opens.
-    switch (naming::userCodeDialogFor(f.txtcurdiscipline.text(), f.cmbModels.text())) {
-        case naming::UserCodeDialogKind::Architecture:
-            showDialog(dialogs.frmArchitecture);
-            break;
-        case naming::UserCodeDialogKind::LegElev:
-            showDialog(dialogs.frmLegElev);
-            break;
-        case naming::UserCodeDialogKind::Sections:
-            showDialog(dialogs.frmSections);
-            break;
-        case naming::UserCodeDialogKind::OtherDisciplines:
-            showDialog(dialogs.frmOtherDiscip);
-            break;
-        case naming::UserCodeDialogKind::None:
-            break;
-    }
-
+    if (UserCodeDialog* d = dialogs.dialogFor(naming::userCodeDialogFor(f.txtcurdiscipline.text(), f.cmbModels.text())))
+        showDialog(*d);
     // The name shown so far belongs to the old user code.
-    f.modelName.clear();
     f.txtModelname.setText("");
 }
 
 void frmArchitecture_Command1_Click(Program& p, ArchitectureDialog& d) {
-    applyTypeNumberPart(p, d, d.cmbDrawingtype, d.cmbfbnumber, d.cmbpartnb,
-                        "Please enter the Floor or Basement number",
-                        "please enter only one digit for floor_basement and for part number");
+    apply(p, d, {d.cmbDrawingtype.text(), d.cmbfbnumber.text(), d.cmbpartnb.text()},
+          "Please enter the Floor or Basement number",
+          "please enter only one digit for floor_basement and for part number");
 }
 
 void frmLegElev_Command1_Click(Program& p, LegElevDialog& d) {
-    applyTypeNumberPart(
-        p, d, d.cmbElevLeg, d.cmbfbnumber, d.cmbpartnb,
-        "Please enter the Elevation,Legend,Details or Schedule number",
-        "please enter only 1 digit for Elevation Detail Legend Schedule number and Partnumber");
+    apply(p, d, {d.cmbElevLeg.text(), d.cmbfbnumber.text(), d.cmbpartnb.text()},
+          "Please enter the Elevation,Legend,Details or Schedule number",
+          "please enter only 1 digit for Elevation Detail Legend Schedule number and Partnumber");
 }
 
 void frmSections_Command1_Click(Program& p, SectionsDialog& d) {
-    d.tdrawingtype = "Sections";
-    d.fbnumber = d.cmbfbnumber.text();
-    d.partnumber = d.cmbpartnb.text();
-    if (d.partnumber.empty()) d.partnumber = "0";
-
-    if (d.fbnumber.empty()) {
-        p.message("Please enter the Sections");
-    } else if (charCount(d.fbnumber) <= 2 && charCount(d.partnumber) <= 1) {
-        close(d);
-    } else {
-        p.message("please enter only 2 digit for Section number and one for partnumber");
-    }
+    apply(p, d, {"", d.cmbfbnumber.text(), d.cmbpartnb.text()}, "Please enter the Sections",
+          "please enter only 2 digit for Section number and one for partnumber");
 }
 
 void frmOtherDiscip_Command1_Click(Program& p, OtherDisciplinesDialog& d) {
-    d.fbnumber = d.cmbfbnumber.text();
-    d.partnumber = d.cmbpartnb.text();
-
-    // Empty entries pass: the user code then comes out too short and the
-    // model name carries "00-00".
-    if (charCount(d.fbnumber) <= 2 && charCount(d.partnumber) <= 2) {
-        if (charCount(d.partnumber) == 1) d.partnumber += "X";
-        if (charCount(d.fbnumber) == 1) d.fbnumber += "X";
-        close(d);
-    } else {
-        p.message("please enter only two digits for the two first and second Digits");
-    }
+    apply(p, d, {d.results.tdrawingtype, d.cmbfbnumber.text(), d.cmbpartnb.text()}, "",
+          "please enter only two digits for the two first and second Digits");
 }
 
 }  // namespace trv

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/controls.h"
+#include "naming/names.h"
 
 namespace trv {
 
@@ -12,11 +13,11 @@ struct Program;
 // for as long as the program runs, also after the window has closed; a
 // dialog never applied yields empty results.
 struct UserCodeDialog : WindowModel {
-    using WindowModel::WindowModel;
+    UserCodeDialog(std::string name, naming::UserCodeDialogKind k) : WindowModel(std::move(name)), kind(k) {}
 
-    std::string tdrawingtype;
-    std::string fbnumber;
-    std::string partnumber;
+    const naming::UserCodeDialogKind kind;
+    // `tdrawingtype`, `fbnumber` and `partnumber` of the last "Apply".
+    naming::DialogResults results;
 
     // The dialog object exists from the first time it is shown or its
     // results are read; creating it fills its lists (its window stays hidden).
@@ -25,7 +26,7 @@ struct UserCodeDialog : WindowModel {
 
 // "Architectural": floor or basement, its number, and the part number.
 struct ArchitectureDialog : UserCodeDialog {
-    ArchitectureDialog() : UserCodeDialog("frmArchitecture") {}
+    ArchitectureDialog() : UserCodeDialog("frmArchitecture", naming::UserCodeDialogKind::Architecture) {}
     Control& Label1 = controls.add("Label1");
     Control& cmbDrawingtype = controls.add("cmbDrawingtype");
     Control& Label2 = controls.add("Label2");
@@ -38,7 +39,7 @@ struct ArchitectureDialog : UserCodeDialog {
 // "Elevation Legend schedule": elevation, detail, legend or schedule, its
 // number, and the part number.
 struct LegElevDialog : UserCodeDialog {
-    LegElevDialog() : UserCodeDialog("frmLegElev") {}
+    LegElevDialog() : UserCodeDialog("frmLegElev", naming::UserCodeDialogKind::LegElev) {}
     Control& Label1 = controls.add("Label1");
     Control& cmbElevLeg = controls.add("cmbElevLeg");
     Control& Label2 = controls.add("Label2");
@@ -50,7 +51,7 @@ struct LegElevDialog : UserCodeDialog {
 
 // "Sections": the section letters and the part number.
 struct SectionsDialog : UserCodeDialog {
-    SectionsDialog() : UserCodeDialog("frmSections") {}
+    SectionsDialog() : UserCodeDialog("frmSections", naming::UserCodeDialogKind::Sections) {}
     Control& Label1 = controls.add("Label1");
     Control& cmbfbnumber = controls.add("cmbfbnumber");
     Control& Label2 = controls.add("Label2");
@@ -60,7 +61,7 @@ struct SectionsDialog : UserCodeDialog {
 
 // "Other disciplines": two free pairs of characters.
 struct OtherDisciplinesDialog : UserCodeDialog {
-    OtherDisciplinesDialog() : UserCodeDialog("frmOtherDiscip") {}
+    OtherDisciplinesDialog() : UserCodeDialog("frmOtherDiscip", naming::UserCodeDialogKind::OtherDisciplines) {}
     Control& Label1 = controls.add("Label1");
     Control& cmbfbnumber = controls.add("cmbfbnumber");
     Control& Label2 = controls.add("Label2");
@@ -73,6 +74,9 @@ struct UserCodeDialogs {
     LegElevDialog frmLegElev;
     SectionsDialog frmSections;
     OtherDisciplinesDialog frmOtherDiscip;
+
+    // The dialog of a kind; nullptr for None.
+    UserCodeDialog* dialogFor(naming::UserCodeDialogKind kind);
 };
 
 // Creates the dialog object when it does not exist yet (filling its lists,

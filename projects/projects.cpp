@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "app/form1.h"
+#include "app/office_paths.h"
 #include "app/program.h"
-#include "app/state_files.h"
+#include "platform/folders.h"
 #include "platform/records.h"
 #include "platform/text.h"
 
@@ -24,120 +24,152 @@ void fillList(Control& list, std::initializer_list<const char*> entries) {
     for (const char* e : entries) list.addItem(e);
 }
 
-// Makes a folder ready as the folder test would: created when it does not
-// exist; any other failure is left alone.
-void ensureFolder(Program& p, const std::string& path) {
-    try {
-        if (p.platform.testFolder(path) == FolderTest::NotFound) p.platform.createFolder(path);
-    } catch (const std::exception&) {
+constexpr const char* noRecordMessage =
+    "the project code is incorrect or it has not been given an internal number yet , please contact Project "
+    "manager";
+constexpr const char* noInternalNumberMessage =
+    "the project has not been given an internal number , please contact Project manager";
+
+// Shows what an acceptance gave: its messages, the accepted project in the
+// boxes, or the path-problem window when the state folder cannot be written.
+void showAcceptance(Program& p, const Acceptance& a) {
+    auto& f = p.form1;
+    if (a.result == Acceptance::Result::NotConfigured) return;
+    f.project = a.project;
+    for (const auto& m : a.messages) p.message(m);
+    if (a.result == Acceptance::Result::Accepted || a.result == Acceptance::Result::StateNotWritable) {
+        f.txtprojname.setText(a.project.name);
+        f.txtprojfacilcode.setText(a.project.internalCode);
+        f.txtcurrentproj.setText(a.shownCode);
+    }
+    if (a.result == Acceptance::Result::StateNotWritable) {
+        showPathProblemAndEnd(p, p.paths.setUpGuide(),
+                              "Project path not found. Please check the settings in the TRV configuration");
+        return;
+    }
+    if (a.result == Acceptance::Result::Accepted) {
+        f.txtModelname.setText("");
+        f.txtSheetname.setText("");
+        f.userCode.clear();
     }
 }
 
 }  // namespace
 
-std::span<const char* const> ownerUnits() { return owners; }
+std::vector<std::string> listProjectCodes(Platform& platform, const AppSettings& settings,
+                                          const OfficePaths& paths) {
+    std::vector<std::string> codes;
+    // Without a configured resource folder there is nothing to list (and the
+    // folder would otherwise be looked for relative to wherever we started).
+    if (settings.ResourcePath.empty()) return codes;
+    try {
+        for (const auto& name : platform.listFiles(paths.projectRecordFolder())) {
+            const auto dot = name.find('.');
+            if (dot != std::string::npos) codes.push_back(name.substr(0, dot));
+        }
+    } catch (const std::exception&) {
+    }
+    return codes;
+}
 
-std::string projectRecordPath(const Program& p, const std::string& code) {
-    return p.settings.ResourcePath + "projectscodes\\" + code + ".txt";
+void ensureStateFolders(Platform& platform, const OfficePaths& paths) {
+    ensureFolder(platform, paths.userStateFolder());
+    ensureFolder(platform, paths.projectsRoot());
+}
+
+ProjectLookup lookUpProject(Platform& platform, const OfficePaths& paths, const std::string& code,
+                            const Project& current) {
+    ProjectLookup lookup;
+    lookup.project = current;
+    lookup.project.code = toUpper(code);
+    const std::string path = paths.projectRecord(lookup.project.code);
+    if (!platform.isPresent(path)) {
+        lookup.messages.push_back(noRecordMessage);
+        return lookup;
+    }
+    try {
+        FieldReader reader(platform.readFile(path));
+        const auto fields = reader.next(2);
+        lookup.project = {fields[0], fields[1], fields[0]};
+        lookup.result = ProjectLookup::Result::Found;
+    } catch (const std::exception&) {
+        lookup.result = ProjectLookup::Result::Unreadable;
+        lookup.messages.push_back("Error in Project Code file !!!");
+    }
+    return lookup;
+}
+
+ProjectLookup lookUpProjectToCompose(Platform& platform, const OfficePaths& paths, const std::string& code,
+                                     const Project& current) {
+    auto lookup = lookUpProject(platform, paths, code, current);
+    // The internal-number check tests the same record again.
+    if (lookup.result == ProjectLookup::Result::Absent) lookup.messages.push_back(noInternalNumberMessage);
+    return lookup;
+}
+
+Acceptance acceptProject(Platform& platform, const AppSettings& settings, const OfficePaths& paths,
+                         const std::string& code, const std::string& facilityNumber, const Project& current) {
+    Acceptance a;
+    a.project = current;
+    // Without a loaded configuration every path would be empty: the folders
+    // would be tested and created from the file-system root. (An unreadable
+    // saved choice also clears InitOK, but leaves the paths usable.)
+    if (settings.ProjectPath.empty()) return a;
+    try {
+        ensureStateFolders(platform, paths);
+        const auto lookup = lookUpProject(platform, paths, code, current);
+        a.project = lookup.project;
+        a.messages = lookup.messages;
+        if (lookup.result != ProjectLookup::Result::Found) {
+            a.result = Acceptance::Result::Refused;
+            return a;
+        }
+    } catch (const std::exception&) {
+        a.result = Acceptance::Result::Failed;
+        a.messages.push_back("Unknown error !!!");
+        return a;
+    }
+    if (!facilityNumber.empty() && charCount(facilityNumber) != 2) {
+        a.result = Acceptance::Result::Refused;
+        a.messages.push_back("please type in 2 digits i.e 01 02 ..");
+        return a;
+    }
+    a.shownCode = toUpper(code);
+    try {
+        writeCurrentProject(platform, settings, paths, {a.shownCode, a.project.name, a.project.internalCode});
+        a.result = Acceptance::Result::Accepted;
+    } catch (const std::exception&) {
+        a.result = Acceptance::Result::StateNotWritable;
+    }
+    return a;
 }
 
 void FillProjectList(Program& p) {
     auto& list = p.form1.cmbProjectCode;
     list.clear();
-    // Without a configured resource folder there is nothing to list (and the
-    // folder would otherwise be looked for relative to wherever we started).
-    if (p.settings.ResourcePath.empty()) return;
-    try {
-        for (const auto& name : p.platform.listFiles(p.settings.ResourcePath + "projectscodes")) {
-            const auto dot = name.find('.');
-            if (dot != std::string::npos) list.addItem(name.substr(0, dot));
-        }
-    } catch (const std::exception&) {
-    }
+    for (const auto& code : listProjectCodes(p.platform, p.settings, p.paths)) list.addItem(code);
 }
 
-void cmbProjectCode_Click(Program& p) {
+namespace {
+
+// Accepts the code in the hidden code box and shows the outcome.
+void acceptCodeBox(Program& p) {
+    auto& f = p.form1;
+    p.loadSettings();
+    showAcceptance(p, acceptProject(p.platform, p.settings, p.paths, f.txtprojcode.text(), f.txtfacilitynb.text(),
+                                    f.project));
+}
+
+}  // namespace
+
+void acceptChosenProject(Program& p) {
     p.form1.txtprojcode.setText(p.form1.cmbProjectCode.text());
-    cmdtypeprojcode_Click(p);
+    acceptCodeBox(p);
 }
 
-void EnsureStateFolders(Program& p) {
-    p.loadSettings();
-    ensureFolder(p, p.settings.UserDir + "\\PROJECTS");
-    p.form1.projectsRoot = p.settings.ProjectRoot + "\\PROJECTS";
-    ensureFolder(p, p.form1.projectsRoot);
-}
+void cmbProjectCode_Click(Program& p) { acceptChosenProject(p); }
 
-void ReadProjectRecord(Program& p) {
-    p.loadSettings();
-    auto& f = p.form1;
-    f.projectCode = toUpper(f.txtprojcode.text());
-    const std::string path = projectRecordPath(p, f.projectCode);
-    if (!p.platform.isPresent(path)) {
-        p.message(
-            "the project code is incorrect or it has not been given an internal number yet , please contact "
-            "Project manager");
-        f.quitFlag = "quit";
-        return;
-    }
-    try {
-        FieldReader reader(p.platform.readFile(path));
-        f.projectCode = reader.next();
-        f.projectName = reader.next();
-        f.internalCode = f.projectCode;
-    } catch (const std::exception&) {
-        f.quitFlag = "quit";
-        p.message("Error in Project Code file !!!");
-    }
-}
-
-void CheckInternalNumber(Program& p) {
-    auto& f = p.form1;
-    if (!p.platform.isPresent(projectRecordPath(p, f.projectCode))) {
-        p.message("the project has not been given an internal number , please contact Project manager");
-        f.quitFlag = "quit";
-    }
-}
-
-void cmdtypeprojcode_Click(Program& p) {
-    auto& f = p.form1;
-    p.loadSettings();
-    // Without a loaded configuration every path would be empty: the folders
-    // would be tested and created from the file-system root. (An unreadable
-    // saved choice also clears InitOK, but leaves the paths usable.)
-    if (p.settings.ProjectPath.empty()) return;
-    int step = 0;
-    try {
-        EnsureStateFolders(p);
-        ReadProjectRecord(p);
-        step = 1;
-        if (f.quitFlag == "quit") {
-            f.quitFlag.clear();
-            return;
-        }
-        const std::string facility = f.txtfacilitynb.text();
-        if (!facility.empty() && charCount(facility) != 2) {
-            p.message("please type in 2 digits i.e 01 02 ..");
-            return;
-        }
-        f.txtprojname.setText(f.projectName);
-        f.txtprojfacilcode.setText(f.internalCode);
-        f.txtcurrentproj.setText(toUpper(f.txtprojcode.text()));
-        writeRecordFile(p, userStatePath(p, curProjectFile),
-                        {f.txtcurrentproj.text(), f.projectName, f.internalCode});
-        step = 2;
-        f.txtModelname.setText("");
-        f.txtSheetname.setText("");
-        f.userCode.clear();
-    } catch (const std::exception&) {
-        if (step == 1) {
-            showPathProblemAndEnd(p, p.settings.ResourcePath + "Standard_documents\\klv-cadd-std-06.doc",
-                                  "Project path not found. Please check the settings in the TRV configuration");
-        } else {
-            p.message("Unknown error !!!");
-        }
-    }
-}
+void cmdtypeprojcode_Click(Program& p) { acceptCodeBox(p); }
 
 void cmdProjectcode_Click(Program& p) {
     auto& f = p.form1;

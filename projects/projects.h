@@ -1,35 +1,74 @@
 #pragma once
 
-#include <span>
 #include <string>
+#include <vector>
+
+#include "app/outcome.h"
+#include "app/saved_choices.h"
 
 namespace trv {
 
+class Platform;
+class OfficePaths;
+struct AppSettings;
 struct Program;
 
 // The project store: one record file per project in the resource folder's
 // "projectscodes" folder, and the acceptance of a project as the current one.
 
+// ---- operations ----
+
+// The project codes of the record folder, in listing order: the part before
+// the first dot of each file name that has one. None when the resource folder
+// is not configured or the record folder cannot be listed.
+std::vector<std::string> listProjectCodes(Platform& platform, const AppSettings& settings, const OfficePaths& paths);
+
+// Creates the user state folder and the shared project tree root when missing.
+void ensureStateFolders(Platform& platform, const OfficePaths& paths);
+
+// The record of a code, looked up as typed in upper case. Found: the record's
+// code, name and (the same) internal code. Otherwise `messages` says why and
+// `project` holds the code looked for.
+struct ProjectLookup {
+    enum class Result { Found, Absent, Unreadable };
+    Result result = Result::Absent;
+    Project project;
+    std::vector<std::string> messages;
+};
+ProjectLookup lookUpProject(Platform& platform, const OfficePaths& paths, const std::string& code,
+                            const Project& current);
+
+// The record lookup and the internal-number check of the name compositions:
+// both messages when the record is missing.
+ProjectLookup lookUpProjectToCompose(Platform& platform, const OfficePaths& paths, const std::string& code,
+                                     const Project& current);
+
+// Accepting a project as the current one: the state folders made ready, the
+// record read, the facility number checked, "curproject.txt" written.
+struct Acceptance {
+    enum class Result { NotConfigured, Accepted, Refused, StateNotWritable, Failed };
+    Result result = Result::NotConfigured;
+    Project project;            // as far as the lookup got
+    std::string shownCode;      // the accepted code as the boxes show it
+    std::vector<std::string> messages;
+};
+Acceptance acceptProject(Platform& platform, const AppSettings& settings, const OfficePaths& paths,
+                         const std::string& code, const std::string& facilityNumber, const Project& current);
+
+// Accepts the project chosen in the project list: its code goes into the
+// hidden code box and is accepted; the outcome is shown.
+void acceptChosenProject(Program& p);
+
+// ---- handlers ----
+
 // Refills the project list with one entry per record file.
 void FillProjectList(Program& p);
-// The user chose a project (or start-up re-selected the saved one).
+// The user chose a project (or start-up re-selected the saved one, or the
+// facility number changed): the list's text is accepted as the current project.
 void cmbProjectCode_Click(Program& p);
 // Accepts the code in the hidden code box as the current project.
 void cmdtypeprojcode_Click(Program& p);
-// Creates the user state folder and the shared project tree root when missing.
-void EnsureStateFolders(Program& p);
-// Reads the record of the code in the hidden box; on failure shows its
-// message and sets quitFlag.
-void ReadProjectRecord(Program& p);
-// Tests that the record file of projectCode exists; otherwise shows its
-// message and sets quitFlag.
-void CheckInternalNumber(Program& p);
 // "Choose Project Code": refills the four small code lists.
 void cmdProjectcode_Click(Program& p);
-
-// The record file of a project code.
-std::string projectRecordPath(const Program& p, const std::string& code);
-// The owner units offered in cmbusercode; the last is "Other units".
-std::span<const char* const> ownerUnits();
 
 }  // namespace trv

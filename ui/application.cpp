@@ -2,11 +2,9 @@
 
 #include <initializer_list>
 
-#include "app/form1.h"
-#include "app/state_files.h"
 #include "catalogue/choices.h"
-#include "naming/compose.h"
-#include "naming/copy_open.h"
+#include "mainwindow/form1.h"
+#include "naming/naming_handlers.h"
 #include "projects/projects.h"
 #include "ui/windows.h"
 
@@ -61,6 +59,16 @@ const WindowDescription* Application::desc(const std::string& windowName) const 
 
 std::vector<std::string> Application::windowNames() const { return order_; }
 
+void Application::close(const std::string& windowName) {
+    WindowModel* w = window(windowName);
+    if (!w) return;
+    if (w == &program_.form1) {
+        program_.end();
+    } else {
+        w->unload();
+    }
+}
+
 void Application::start() {
     auto& f = program_.form1;
     loadDesign(form1Description(), f);
@@ -81,16 +89,11 @@ void Application::wireForm1() {
     f.txtfacilitynb.onChange = [&p] { txtfacilitynb_Change(p); };
 
     // Projects.
-    p.procs.FillProjectList = [&p] { FillProjectList(p); };
-    p.procs.fillCodeLists = [&p] { cmdProjectcode_Click(p); };
     f.cmbProjectCode.onClick = [&p] { cmbProjectCode_Click(p); };
     f.cmdtypeprojcode.onClick = [&p] { cmdtypeprojcode_Click(p); };
     f.cmdProjectcode.onClick = [&p] { cmdProjectcode_Click(p); };
 
     // The naming catalogue.
-    p.procs.fillDisciplineList = [&p] { fillDisciplineList(p); };
-    p.procs.fillSheetTypeList = [&p] { fillSheetTypeList(p); };
-    p.procs.disciplinecode1 = [&p] { disciplinecode1(p); };
     f.cmbdisciplines.onClick = [&p] { cmbdisciplines_Click(p); };
     f.cmdDisciplines.onClick = [&p] { cmdDisciplines_Click(p); };
     f.cmddesignator2.onClick = [&p] { cmddesignator2_Click(p); };

@@ -26,6 +26,10 @@ public:
 
     WindowModel* window(const std::string& name);
     const WindowDescription* desc(const std::string& windowName) const;
+    // The close box of a window: closing the main window ends the program,
+    // any other window is unloaded.
+    void close(const std::string& windowName);
+
     // The windows in a stable order, the main window first.
     std::vector<std::string> windowNames() const;
 

@@ -2,6 +2,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/version.h"
 #include "catalogue/tables.h"
 #include "ui/window_description.h"
 #include "ui/windows.h"
@@ -52,7 +53,7 @@ void addHeader(WindowDescription& w) {
     add(w, K::TextBox, "txtprojcode", "", {4320, 0, 1215, 285}).visible = false;
 
     add(w, K::Picture, "Image1", "", {840, 120, 1200, 1785});
-    add(w, K::Label, "Label14", "Version 5.0", {10800, 120, 1695, 255});
+    add(w, K::Label, "Label14", versionLabel, {10800, 120, 1695, 255});
 
     // The organisation's name, in English and in French.
     add(w, K::BannerBox, "Text2", "NORTHGATE DESIGN OFFICE", {4920, 360, 3015, 375}).font =

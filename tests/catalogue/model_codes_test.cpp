@@ -5,8 +5,8 @@
 
 #include "app/program.h"
 #include "support/recording_platform.h"
-#include "catalogue/choices.h"
 #include "catalogue/tables.h"
+#include "naming/name_composition.h"
 
 namespace trv {
 namespace {
@@ -27,10 +27,8 @@ TEST_F(ModelCodeLookup, EveryListedTypeOfEveryDisciplineFindsItsCatalogueCode) {
     int looked = 0;
     for (const auto& discipline : catalogue::disciplines()) {
         for (const auto& model : discipline.models) {
-            p.form1.cmbModels.setText(model.name);
-            p.form1.modelTypeCode = "stale";
-            modeltypecode1(p);
-            EXPECT_EQ(p.form1.modelTypeCode, model.code) << discipline.name << " / " << model.name;
+            EXPECT_EQ(modeltypecode1(platform, p.paths, model.name), model.code)
+                << discipline.name << " / " << model.name;
             ++looked;
         }
     }
@@ -40,9 +38,7 @@ TEST_F(ModelCodeLookup, EveryListedTypeOfEveryDisciplineFindsItsCatalogueCode) {
 
 TEST_F(ModelCodeLookup, AMissingCodeFileIsAFailureOfTheComposition) {
     p.settings.ResourcePath = std::string(TRV_SOURCE_DIR) + "/no-such-folder\\";
-    p.form1.cmbModels.setText("Floor Plan");
-    EXPECT_THROW(modeltypecode1(p), RuntimeFailure);
-    EXPECT_EQ(p.form1.modelTypeCode, "");
+    EXPECT_THROW(modeltypecode1(platform, p.paths, "Floor Plan"), RuntimeFailure);
 }
 
 }  // namespace

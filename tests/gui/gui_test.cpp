@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/program.h"
 #include "app/program.h"
 #include "gui/fonts.h"
 #include "gui/gui_interaction.h"

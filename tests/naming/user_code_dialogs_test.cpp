@@ -126,9 +126,9 @@ TEST_F(UserCodeDialogsTest, ArchitecturalAndElevationApplyTakeOneCharacterEach) 
             EXPECT_EQ(apply(frmLegElev_Command1_Click, e), elevationMessages[c.message]);
             for (const UserCodeDialog* d :
                  {static_cast<UserCodeDialog*>(&a), static_cast<UserCodeDialog*>(&e)}) {
-                EXPECT_EQ(d->tdrawingtype, type);
-                EXPECT_EQ(d->fbnumber, c.fbnumber);
-                EXPECT_EQ(d->partnumber, c.partnumber);
+                EXPECT_EQ(d->results.tdrawingtype, type);
+                EXPECT_EQ(d->results.fbnumber, c.fbnumber);
+                EXPECT_EQ(d->results.partnumber, c.partnumber);
                 EXPECT_EQ(isOpen(*d), c.message != ApplyCase::None) << d->name;
                 EXPECT_TRUE(!isOpen(*d) || d->controls.find("cmbfbnumber")->text() == c.number);
             }
@@ -153,9 +153,9 @@ TEST_F(UserCodeDialogsTest, SectionsApplyTakesTwoCharactersAndOne) {
         d.cmbfbnumber.setText(c.number);
         d.cmbpartnb.setText(c.part);
         EXPECT_EQ(apply(frmSections_Command1_Click, d), messages[c.message]);
-        EXPECT_EQ(d.tdrawingtype, "Sections");
-        EXPECT_EQ(d.fbnumber, c.fbnumber);
-        EXPECT_EQ(d.partnumber, c.partnumber);
+        EXPECT_EQ(d.results.tdrawingtype, "Sections");
+        EXPECT_EQ(d.results.fbnumber, c.fbnumber);
+        EXPECT_EQ(d.results.partnumber, c.partnumber);
         EXPECT_EQ(isOpen(d), c.message != ApplyCase::None);
     }
 }
@@ -177,7 +177,7 @@ TEST_F(UserCodeDialogsTest, OtherDisciplinesApplyTakesTwoCharactersEach) {
     for (const ApplyCase& c : cases) {
         SCOPED_TRACE("first=\"" + c.number + "\" second=\"" + c.part + "\"");
         OtherDisciplinesDialog d;
-        d.tdrawingtype = "untouched";
+        d.results.tdrawingtype = "untouched";
         open(d);
         d.cmbfbnumber.setText(c.number);
         d.cmbpartnb.setText(c.part);
@@ -185,9 +185,9 @@ TEST_F(UserCodeDialogsTest, OtherDisciplinesApplyTakesTwoCharactersEach) {
                   c.message == ApplyCase::None
                       ? ""
                       : "please enter only two digits for the two first and second Digits");
-        EXPECT_EQ(d.fbnumber, c.fbnumber);
-        EXPECT_EQ(d.partnumber, c.partnumber);
-        EXPECT_EQ(d.tdrawingtype, "untouched");
+        EXPECT_EQ(d.results.fbnumber, c.fbnumber);
+        EXPECT_EQ(d.results.partnumber, c.partnumber);
+        EXPECT_EQ(d.results.tdrawingtype, "untouched");
         EXPECT_EQ(isOpen(d), c.message != ApplyCase::None);
     }
 }
@@ -205,8 +205,7 @@ TEST_F(UserCodeDialogsTest, PressForUserCodesOpensTheDialogOfDisciplineAndModelT
         auto& f = program.form1;
         f.txtcurdiscipline.setText(discipline);
         f.cmbModels.setText(modelType);
-        f.modelName = "KLV-13000-C000-01-A-FP-F1-P0";
-        f.txtModelname.setText(f.modelName);
+        f.txtModelname.setText("KLV-13000-C000-01-A-FP-F1-P0");
         cmdcode12_Click(program, fresh);
         for (const UserCodeDialog* d : std::vector<const UserCodeDialog*>{
                  &fresh.frmArchitecture, &fresh.frmLegElev, &fresh.frmSections, &fresh.frmOtherDiscip}) {
@@ -214,7 +213,7 @@ TEST_F(UserCodeDialogsTest, PressForUserCodesOpensTheDialogOfDisciplineAndModelT
             EXPECT_EQ(d->created, d->name == opens) << modelType << ": " << d->name;
             EXPECT_EQ(d->controls.find("cmbfbnumber")->items().empty(), d->name != opens) << d->name;
         }
-        EXPECT_EQ(f.modelName + f.txtModelname.text(), "") << modelType;
+        EXPECT_EQ(f.txtModelname.text(), "") << modelType;
     }
     EXPECT_TRUE(platform.messages.empty());
 }

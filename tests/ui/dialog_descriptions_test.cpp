@@ -151,8 +151,8 @@ TEST_F(DialogWiring, AReopenedDialogShowsEmptyListsAndKeepsItsResults) {
     EXPECT_EQ(w.cmbpartnb.text(), "");
     EXPECT_EQ(w.cmbpartnb.listIndex(), -1);
     EXPECT_EQ(w.cmbfbnumber.items(), std::vector<std::string>{"XX"});
-    EXPECT_EQ(w.fbnumber, "1X");
-    EXPECT_EQ(w.partnumber, "XX");
+    EXPECT_EQ(w.results.fbnumber, "1X");
+    EXPECT_EQ(w.results.partnumber, "XX");
 }
 
 TEST_F(DialogWiring, ClosingWithTheCloseBoxStoresNothingAndReopensEmpty) {
@@ -160,7 +160,7 @@ TEST_F(DialogWiring, ClosingWithTheCloseBoxStoresNothingAndReopensEmpty) {
     auto& w = d.frmSections;
     w.cmbfbnumber.setText("CC");
     w.unload();  // the close box
-    EXPECT_EQ(w.fbnumber, "");
+    EXPECT_EQ(w.results.fbnumber, "");
 
     press("Architectural", "Sections");
     EXPECT_EQ(w.cmbfbnumber.text(), "");

@@ -1,1 +1,3 @@
-cmp templates/Architectural/Legend.dwg projects/PROJECTS/KLV-13000-C000/DESIGN/Architectural/MODEL_FILES/KLV-13000-C000-01-A-LG-00-00.dwg
+set -e
+[ -z "$(ls -A projects/PROJECTS/KLV-13000-C000/DESIGN/Architectural/MODEL_FILES)" ]
+[ ! -e "projects/PROJECTS/KLV-13000-C000/TRV version 5.0" ]

@@ -1,0 +1,74 @@
+#include "app/saved_choices.h"
+
+#include "platform/records.h"
+
+namespace trv {
+namespace {
+
+// The first `count` fields of a record-line file.
+Saved<std::vector<std::string>> readRecord(Platform& platform, const std::string& path, std::size_t count) {
+    Saved<std::vector<std::string>> saved;
+    if (!platform.isPresent(path)) return saved;
+    try {
+        FieldReader reader(platform.readFile(path));
+        saved.value = reader.next(count);
+        saved.status = ReadStatus::Read;
+    } catch (const std::exception&) {
+        saved.status = ReadStatus::Unreadable;
+    }
+    return saved;
+}
+
+Saved<std::string> readOneField(Platform& platform, const std::string& path) {
+    const auto record = readRecord(platform, path, 1);
+    return {record.status, record.read() ? record.value[0] : std::string()};
+}
+
+void writeRecord(Platform& platform, const AppSettings& settings, const std::string& path,
+                 const std::vector<std::string>& fields) {
+    if (settings.ProjectPath.empty()) throw RuntimeFailure("no projects folder configured");
+    platform.replaceFile(path, recordLine(fields));
+}
+
+}  // namespace
+
+Saved<Project> readCurrentProject(Platform& platform, const OfficePaths& paths) {
+    const auto record = readRecord(platform, paths.currentProjectFile(), 3);
+    Saved<Project> saved{record.status, {}};
+    if (record.read()) saved.value = {record.value[0], record.value[1], record.value[2]};
+    return saved;
+}
+
+Saved<std::string> readDrawingType(Platform& platform, const OfficePaths& paths) {
+    return readOneField(platform, paths.drawingTypeFile());
+}
+
+Saved<std::string> readDiscipline(Platform& platform, const OfficePaths& paths) {
+    return readOneField(platform, paths.disciplineFile());
+}
+
+Saved<std::string> readFacilityNumber(Platform& platform, const OfficePaths& paths) {
+    return readOneField(platform, paths.facilityNumberFile());
+}
+
+void writeCurrentProject(Platform& platform, const AppSettings& settings, const OfficePaths& paths,
+                         const Project& project) {
+    writeRecord(platform, settings, paths.currentProjectFile(), {project.code, project.name, project.internalCode});
+}
+
+void writeDrawingType(Platform& platform, const AppSettings& settings, const OfficePaths& paths,
+                      const std::string& drawingType) {
+    writeRecord(platform, settings, paths.drawingTypeFile(), {drawingType});
+}
+
+void writeDiscipline(Platform& platform, const AppSettings& settings, const OfficePaths& paths,
+                     const std::string& discipline) {
+    writeRecord(platform, settings, paths.disciplineFile(), {discipline});
+}
+
+void writeFacilityNumber(Platform& platform, const AppSettings& settings, const OfficePaths& paths,
+                         const std::string& facility) {
+    writeRecord(platform, settings, paths.facilityNumberFile(), {facility});
+}
+
+}  // namespace trv

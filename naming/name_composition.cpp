@@ -1,0 +1,163 @@
+#include "naming/name_composition.h"
+
+#include "app/office_paths.h"
+#include "catalogue/tables.h"
+#include "platform/folders.h"
+#include "platform/text.h"
+#include "projects/projects.h"
+
+namespace trv {
+namespace {
+
+// The project of the code box: its record read and checked, the discipline
+// checked, and the folder tree made ready. False when a check stopped it.
+template <class Composition>
+bool projectFromCodeBox(Platform& platform, const OfficePaths& paths, const std::string& codeBox,
+                        const std::string& discipline, Composition& c) {
+    const auto lookup = lookUpProjectToCompose(platform, paths, codeBox, c.project);
+    c.project = lookup.project;
+    for (const auto& m : lookup.messages) c.say(m);
+    if (lookup.result != ProjectLookup::Result::Found) return false;
+    if (const auto refusal = catalogue::checkDisciplineChosen(discipline)) {
+        c.refuse(*refusal);
+        return false;
+    }
+    if (!naming::isSafeFolderName(discipline)) {
+        c.refuse(unsafeValueMessage("discipline", discipline));
+        return false;
+    }
+    ensureProjectFolders(platform, paths, c.project.code, discipline);
+    return true;
+}
+
+// "curproject.txt" as every composition reads it at the end: a file that is
+// missing or cut short is a run-time failure there.
+Project currentProjectOrThrow(Platform& platform, const OfficePaths& paths) {
+    const auto saved = readCurrentProject(platform, paths);
+    if (!saved.read()) throw RuntimeFailure("the current project file cannot be read");
+    return saved.value;
+}
+
+}  // namespace
+
+std::string unsafeValueMessage(const std::string& field, const std::string& value) {
+    return "Error : The " + field + " \"" + value + "\" cannot be used in a file or folder name.";
+}
+
+void ensureProjectFolders(Platform& platform, const OfficePaths& paths, const std::string& projectCode,
+                          const std::string& discipline) {
+    ensureFolder(platform, paths.projectsRoot());
+    ensureFolder(platform, paths.projectFolder(projectCode));
+    for (const char* drawingType : {"DESIGN", "AS-BUILT"}) {
+        ensureFolder(platform, paths.drawingTypeFolder(projectCode, drawingType));
+        ensureFolder(platform, paths.disciplineFolder(projectCode, drawingType, discipline));
+        ensureFolder(platform, paths.modelFolder(projectCode, drawingType, discipline));
+        ensureFolder(platform, paths.sheetFolder(projectCode, drawingType, discipline));
+    }
+}
+
+std::string modeltypecode1(Platform& platform, const OfficePaths& paths, const std::string& modelType) {
+    return catalogue::modelTypeCodeIn(platform.readFile(paths.modelCodeFile()), modelType);
+}
+
+ModelNameComposition composeModelFileName(Platform& platform, const OfficePaths& paths, const ModelNameRequest& r) {
+    ModelNameComposition c;
+    auto stop = [&c](std::string message) {
+        c.refuse(std::move(message));
+        return c;
+    };
+    c.project = r.project;
+    c.userCode = r.userCode;
+    try {
+        if (r.codeBox.empty()) {
+            const auto saved = readCurrentProject(platform, paths);
+            if (saved.status == ReadStatus::Missing) return stop("Please select a project");
+            if (!saved.read()) throw RuntimeFailure("the current project file cannot be read");
+            c.project = saved.value;
+        } else if (!projectFromCodeBox(platform, paths, r.codeBox, r.discipline, c)) {
+            return c;
+        }
+
+        if (const auto refusal = catalogue::checkDisciplineChosen(r.discipline))
+            return stop(*refusal);
+        if (!naming::isSafeFolderName(r.discipline))
+            return stop(unsafeValueMessage("discipline", r.discipline));
+        if (r.codeBox.empty()) ensureProjectFolders(platform, paths, c.project.code, r.discipline);
+        if (const auto refusal = catalogue::checkModelChosen(r.modelType))
+            return stop(*refusal);
+        if (!naming::isSafeNamePart(r.modelType))
+            return stop(unsafeValueMessage("model file type", r.modelType));
+
+        const std::string modelTypeCode = modeltypecode1(platform, paths, r.modelType);
+        if (r.dialog != naming::UserCodeDialogKind::None) c.userCode = naming::userCodeFrom(r.dialog, r.dialogResults);
+        if (!naming::isSafeNamePart(c.userCode))
+            return stop(unsafeValueMessage("user code", c.userCode));
+
+        // The name carries the internal code of the current project as last
+        // saved, also when the code box names another.
+        if (!r.codeBox.empty()) c.project = currentProjectOrThrow(platform, paths);
+        if (charCount(c.userCode) != 5) c.userCode = "00-00";
+        c.value = naming::composeModelName(c.project.internalCode, r.facility,
+                                           catalogue::disciplineCodeOf(r.discipline), modelTypeCode, c.userCode);
+    } catch (const std::exception&) {
+        c.refuse("Unknown error");
+    }
+    return c;
+}
+
+Outcome<std::string> GetProjectSheetNumber(Platform& platform, const OfficePaths& paths, const std::string& projCode,
+                                           const std::string& discipline, const std::string& strSheetNameBase) {
+    Outcome<std::string> number;
+    number.value = "000";
+    const auto drawingType = readDrawingType(platform, paths);
+    if (!drawingType.read()) {
+        number.say("Missing file : " + platform.displayPath(paths.drawingTypeFile()));
+        return number;
+    }
+    std::vector<std::string> names;
+    try {
+        names = platform.listFilesStartingWith(paths.sheetFolder(projCode, drawingType.value, discipline),
+                                               strSheetNameBase);
+    } catch (const std::exception&) {
+    }
+    if (const auto next = naming::nextSheetNumber(names, strSheetNameBase)) {
+        number.value = *next;
+    } else {
+        number.say("Error : Can not calculate Sheet Number");
+    }
+    return number;
+}
+
+SheetNameComposition composeSheetFileName(Platform& platform, const OfficePaths& paths, const SheetNameRequest& r) {
+    SheetNameComposition c;
+    auto stop = [&c](std::string message) {
+        c.refuse(std::move(message));
+        return c;
+    };
+    c.project = r.project;
+    try {
+        if (!r.codeBox.empty() && !projectFromCodeBox(platform, paths, r.codeBox, r.discipline, c)) return c;
+        if (const auto refusal = catalogue::checkDisciplineChosen(r.discipline))
+            return stop(*refusal);
+        if (const auto refusal = catalogue::checkSheetTypeChosen(r.sheetType))
+            return stop(*refusal);
+        if (!naming::isSafeFolderName(r.discipline))
+            return stop(unsafeValueMessage("discipline", r.discipline));
+
+        c.project = currentProjectOrThrow(platform, paths);
+        const std::string base = naming::sheetNameBase(c.project.internalCode, r.facility,
+                                                       catalogue::disciplineCodeOf(r.discipline), r.sheetTypeIndex);
+        std::string number = r.sheetNumber;
+        if (number.empty()) {
+            const auto next = GetProjectSheetNumber(platform, paths, c.project.internalCode, r.discipline, base);
+            c.sayAll(next);
+            number = *next.value;
+        }
+        c.value = toUpper(base + number);
+    } catch (const std::exception&) {
+        c.refuse("Unknown error");
+    }
+    return c;
+}
+
+}  // namespace trv
