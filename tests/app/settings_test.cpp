@@ -309,15 +309,6 @@ TEST_F(LoadSettingsTest, TheUsersFolder) {
     }
 }
 
-TEST(INIRead, GivesTheEmptyStringForAMissingFile) {
-    TempFolder dir;
-    RecordingPlatform platform;
-    EXPECT_EQ(INIRead(platform, "Paths", "ResourcePath", dir / "trv.ini"), "");
-    dir.write("trv.ini", "[paths]\nresourcepath = \"R:\\res\" \n");
-    EXPECT_EQ(INIRead(platform, "Paths", "ResourcePath", dir / "trv.ini"), "R:\\res");
-    EXPECT_EQ(INIRead(platform, "Paths", "ResourcePath", dir / "TRV.INI"), "R:\\res") << "names without case";
-}
-
 TEST(OpenWithChooser, ShowsTheChooserOrItsCatchAllMessage) {
     RecordingPlatform platform;
     openWithChooser(platform, "R:\\res\\klvprojects.txt");

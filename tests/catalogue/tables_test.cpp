@@ -78,18 +78,6 @@ TEST(ModelTypes, CodesAreTwoCharactersUniquePerListAndOnePerName) {
     EXPECT_TRUE(namesOfCode["SP"].contains("Superstructure"));
 }
 
-TEST(Designators, TrailingBlanksAreKeptOnExactlyFourEntries) {
-    std::set<std::string> endInBlank;
-    for (const Discipline& d : disciplines()) {
-        for (const std::string& e : d.designators) {
-            if (!e.empty() && e.back() == ' ') endInBlank.insert(e);
-        }
-    }
-    EXPECT_EQ(endInBlank,
-              (std::set<std::string>{"Civil Navigationt ", "Civil Security ",
-                                     "Electrical Cathodic protection ", "Mechanical Hydraulic Systems "}));
-}
-
 TEST(SheetTypes, TenEntriesEachLedByItsDigit) {
     const auto& list = sheetTypes();
     ASSERT_EQ(list.size(), 10u);
@@ -99,19 +87,6 @@ TEST(SheetTypes, TenEntriesEachLedByItsDigit) {
         EXPECT_EQ(list[i][1], ':') << list[i];
         EXPECT_NE(list[i][2], ' ') << list[i];
     }
-}
-
-TEST(ModelsButton, RefillsEveryListedDisciplineButEquipmentMarineWorksAndRoads) {
-    const std::set<std::string> leftAlone = {"Equipment", "Marine_Works", "Roads"};
-    int refilled = 0;
-    for (const Discipline& d : disciplines()) {
-        const bool want = d.listed && !leftAlone.contains(d.name);
-        EXPECT_EQ(modelsButtonRefills(d.name), want) << d.name;
-        refilled += want ? 1 : 0;
-    }
-    EXPECT_EQ(refilled, 14);
-    EXPECT_FALSE(modelsButtonRefills("architectural"));
-    EXPECT_FALSE(modelsButtonRefills(""));
 }
 
 // Reads records of the strict form "name","code" CR LF, the form the file is shipped in.

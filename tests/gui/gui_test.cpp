@@ -170,6 +170,7 @@ private slots:
     void cancelAndTheCloseBoxEndTheProgram();
     void choosingADrawingTypeWithoutAProjectAsksForOne();
     void typingAFacilityNumberReachesTheModel();
+    void focusAndTextStayInStepWithTheModel();
     void withoutIniTheCommandsAreDisabled();
     void pathProblemWindowBlocksUntilOk();
     void secondaryWindowsAreModelessAndTheirCloseBoxUnloads();
@@ -260,6 +261,36 @@ void GuiTest::typingAFacilityNumberReachesTheModel() {
     QFile saved(r.office.root + "/projects/tester/PROJECTS/facilnumber.txt");
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), record({"12"}));
+}
+
+void GuiTest::focusAndTextStayInStepWithTheModel() {
+    Running r;
+    auto& f = r.program().form1;
+    QApplication::setActiveWindow(r.form1());
+    auto* facility = qobject_cast<QLineEdit*>(r.widget("txtfacilitynb"));
+    QWidget* sheetNumber = r.widget("txtSheetNmbNew");
+    QVERIFY(facility && sheetNumber);
+
+    // The user moves the focus: the model follows the widgets.
+    sheetNumber->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(f.txtSheetNmbNew.focused);
+    QVERIFY(!f.txtfacilitynb.focused);
+
+    // A handler moves it: the widgets follow the model.
+    QTest::keyClicks(facility, "123");
+    sheetNumber->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(f.txtSheetNmbNew.focused);
+    QTest::mouseClick(r.widget("cmdModelname"), Qt::LeftButton);
+    QVERIFY(f.txtfacilitynb.focused);
+    QVERIFY(!f.txtSheetNmbNew.focused);
+    QTRY_VERIFY(facility->hasFocus());
+
+    // Text a handler writes back shows in the widget.
+    facility->clear();
+    QTest::keyClicks(facility, "7");
+    QTest::mouseClick(r.widget("cmdModelname"), Qt::LeftButton);
+    QCOMPARE(f.txtfacilitynb.text(), std::string("07"));
+    QCOMPARE(facility->text(), QStringLiteral("07"));
 }
 
 void GuiTest::withoutIniTheCommandsAreDisabled() {

@@ -38,34 +38,6 @@ protected:
 
 bool isOpen(const UserCodeDialog& d) { return d.visible && d.loaded; }
 
-TEST_F(UserCodeDialogsTest, ListsAreFilledWithNoEntryChosen) {
-    const std::map<UserCodeDialog*, std::map<std::string, Strings>> cases = {
-        {&dialogs.frmArchitecture,
-         {{"cmbDrawingtype", {"Floor", "Basement"}}, {"cmbfbnumber", {"00"}}, {"cmbpartnb", {"1"}}}},
-        {&dialogs.frmLegElev,
-         {{"cmbElevLeg", {"Elevations", "Details", "Legend", "Schedule"}},
-          {"cmbfbnumber", {"01"}},
-          {"cmbpartnb", {"1"}}}},
-        {&dialogs.frmSections,
-         {{"cmbfbnumber", {"AA", "BB", "CC", "DD", "EE", "FF", "GG", "HH", "II", "JJ"}},
-          {"cmbpartnb", {"1"}}}},
-        {&dialogs.frmOtherDiscip, {{"cmbfbnumber", {"XX"}}, {"cmbpartnb", {"XX"}}}},
-    };
-    for (const auto& [d, lists] : cases) {
-        for (const auto& [name, entries] : lists) {
-            SCOPED_TRACE(d->name + "." + name);
-            Control& list = d->controls[name];
-            list.addItem("stale");  // left from an earlier display: chosen, then typed over
-            list.setListIndex(0);
-            list.setText("typed");
-            fillDialogLists(*d);
-            EXPECT_EQ(list.items(), entries);
-            EXPECT_EQ(list.listIndex(), -1);
-            EXPECT_EQ(list.text(), "");
-        }
-    }
-}
-
 TEST_F(UserCodeDialogsTest, CreatingADialogFillsItsListsOnceAndKeepsItHidden) {
     auto& d = dialogs.frmSections;
     ensureCreated(d);

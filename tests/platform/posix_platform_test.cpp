@@ -4,13 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "support/native_platform_fixture.h"
 
 #ifndef _WIN32
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 namespace trv {
@@ -66,6 +70,33 @@ TEST_F(PosixPlatform, StartingAFileWithoutExecutePermissionFails) {
     dir.write("bin/not-executable", "#!/bin/sh\n");
     EXPECT_THROW(platform.startProgram(winPath(dir, "bin\\not-executable"), winPath(dir, "drawing.dwg")),
                  RuntimeFailure);
+}
+
+// A copy that runs out of room part-way (the process may write no more than
+// 64 KiB to a file) fails, takes its own partial file away and leaves every
+// other file as it was.
+TEST_F(PosixPlatform, ACopyThatFailsPartWayRemovesOnlyItsOwnPartialFile) {
+#ifndef _WIN32
+    dir.write("template.dwg", std::string(1 << 20, 'x'));
+    dir.write("colleague.dwg", "a colleague's drawing");
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = old;
+    limited.rlim_cur = 64 * 1024;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+    CopyOutcome outcome = CopyOutcome::Copied;
+    try {
+        outcome = platform.copyToNewFile(winPath(dir, "template.dwg"), winPath(dir, "new.dwg"));
+    } catch (const RuntimeFailure&) {
+        outcome = CopyOutcome::Failed;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(outcome, CopyOutcome::Failed);
+    EXPECT_EQ(dir.entries(), (std::set<std::string>{"template.dwg", "colleague.dwg"}));
+    EXPECT_EQ(dir.read("colleague.dwg"), "a colleague's drawing");
+#endif
 }
 
 // (On Windows the shell opens a folder in a window of its own.)

@@ -16,74 +16,9 @@ namespace {
 
 using K = ControlKind;
 
-int right(const Twips& t) { return t.left + t.width; }
-int bottom(const Twips& t) { return t.top + t.height; }
-
-const Twips& place(const WindowDescription& w, const std::string& name) {
-    static const Twips none;
-    const ControlDescription* c = w.find(name);
-    if (c == nullptr) ADD_FAILURE() << w.name << " has no control " << name;
-    return c ? c->place : none;
-}
-
 const WindowDescription* const dialogs[] = {&architectureDialogDescription(), &legElevDialogDescription(),
                                             &sectionsDialogDescription(),
                                             &otherDisciplinesDialogDescription()};
-
-TEST(DialogDescriptions, EveryListHasItsLabelJustAboveItAndTheDialogsFont) {
-    for (const WindowDescription* w : dialogs) {
-        SCOPED_TRACE(w->name);
-        EXPECT_GT(w->font.pointSize, 0);
-        for (std::size_t i = 0; i < w->controls.size(); ++i) {
-            const ControlDescription& label = w->controls[i];
-            EXPECT_TRUE(label.font.family.empty()) << label.name;
-            if (label.kind != K::Label) continue;
-            ASSERT_LT(i + 1, w->controls.size());
-            const ControlDescription& list = w->controls[i + 1];  // next in tab order
-            SCOPED_TRACE(label.name + " over " + list.name);
-            ASSERT_EQ(list.kind, K::ComboBox);
-            EXPECT_EQ(label.place.left, list.place.left);
-            EXPECT_LE(bottom(label.place), list.place.top);
-            EXPECT_LE(list.place.top - bottom(label.place), 120);  // close enough to read as its label
-        }
-    }
-}
-
-TEST(DialogDescriptions, TypeNumberAndPartLayout) {
-    for (const auto& [w, typeList] :
-         {std::pair{dialogs[0], "cmbDrawingtype"}, std::pair{dialogs[1], "cmbElevLeg"}}) {
-        SCOPED_TRACE(w->name);
-        const Twips& type = place(*w, typeList);
-        const Twips& number = place(*w, "cmbfbnumber");
-        const Twips& part = place(*w, "cmbpartnb");
-        const Twips& apply = place(*w, "Command1");
-        for (const ControlDescription& c : w->controls) {  // the drawing type top left
-            EXPECT_GE(c.place.left, type.left) << c.name;
-            EXPECT_TRUE(c.kind != K::ComboBox || c.place.top >= type.top) << c.name;
-        }
-        EXPECT_EQ(number.top, type.top);  // the number top right
-        EXPECT_GT(number.left, right(type));
-        EXPECT_EQ(part.left, type.left);  // the part below the drawing type
-        EXPECT_GT(part.top, bottom(type));
-        EXPECT_GT(apply.left, right(part));  // "Apply" beside the part, level with it
-        EXPECT_TRUE(apply.top < bottom(part) && bottom(apply) > part.top);
-    }
-}
-
-TEST(DialogDescriptions, TwoListsSideBySideWithApplyCentredBelow) {
-    for (const WindowDescription* w : {dialogs[2], dialogs[3]}) {
-        SCOPED_TRACE(w->name);
-        const Twips& number = place(*w, "cmbfbnumber");
-        const Twips& part = place(*w, "cmbpartnb");
-        const Twips& apply = place(*w, "Command1");
-        EXPECT_EQ(number.top, part.top);
-        EXPECT_GT(part.left, right(number));
-        EXPECT_GT(apply.top, std::max(bottom(number), bottom(part)));
-        const int applyCentre = apply.left + apply.width / 2;  // under the pair and in the window
-        EXPECT_LE(std::abs(applyCentre - (number.left + right(part)) / 2), twipsPerPixel);
-        EXPECT_LE(std::abs(applyCentre - w->clientWidth / 2), twipsPerPixel);
-    }
-}
 
 // ---- the dialogs in the assembled program ----
 

@@ -138,30 +138,6 @@ TEST(WindowDescriptions, OnlyTheSpareListsHaveDesignTimeEntries) {
     }
 }
 
-// Captions whose spelling looks wrong but is what the users know.
-TEST(WindowDescriptions, OddCaptionsKeepTheirExactSpelling) {
-    struct Row {
-        const WindowDescription& (*describe)();
-        const char* control;
-        const char* caption;
-    };
-    const Row rows[] = {
-        {form1Description, "Label11", "Current Darwing type"},
-        {form1Description, "cmdModelname", "Click here to see the  Model Name"},
-        {form1Description, "cmdDisciplines", "Choose Discipline "},
-        {form1Description, "Label12", "Facility number "},
-        {form1Description, "cmdCopyres", "Copy resources "},
-        {form1Description, "Label15", "Sheet Number in format DDD-X (optional) "},
-        {form1Description, "Text3", "           CREATION OF CADD MODEL AND SHEET FILES"},
-        {form1Description, "txtSheetusr2", "XX"},
-        {form1Description, "cmbAutocadversion", "AutoCad 2007"},
-        {hyperLinkMessageDescription, "Label2", "(See document "},
-        {architectureDialogDescription, "Label2", "Floor/basement  Number"},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(control(row.describe(), row.control).caption, row.caption) << row.control;
-}
-
 TEST(Form1Description, HiddenAndSpareControls) {
     const WindowDescription& w = form1Description();
     std::set<std::string> hidden, below;
