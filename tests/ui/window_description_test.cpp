@@ -127,31 +127,6 @@ TEST(WindowDescriptions, LabelsHaveRoomForTheirCaptions) {
     }
 }
 
-// Lists are filled by code, so that they show no entry until one is chosen;
-// only the two spare lists carry design-time entries.
-TEST(WindowDescriptions, OnlyTheSpareListsHaveDesignTimeEntries) {
-    for (const WindowRow& row : windows) {
-        for (const ControlDescription& c : row.describe().controls) {
-            const bool spare = c.name == "lstDisciplines" || c.name == "lstsheettype";
-            EXPECT_EQ(c.items.empty(), !spare) << c.name;
-        }
-    }
-}
-
-TEST(Form1Description, HiddenAndSpareControls) {
-    const WindowDescription& w = form1Description();
-    std::set<std::string> hidden, below;
-    for (const ControlDescription& c : w.controls) {
-        if (!c.visible) hidden.insert(c.name);
-        if (c.place.top >= w.clientHeight) below.insert(c.name);
-    }
-    EXPECT_EQ(hidden, (std::set<std::string>{"txtprojcode", "cmdtypeprojcode", "cmbAutocadversion"}));
-    EXPECT_EQ(below, (std::set<std::string>{"cmdProjectcode", "cmbusercode", "cmbprojectnb", "cmbprojectdate",
-                                            "cmbfacilitynb", "cmdDisciplines", "cmddesignator2", "cmdModels",
-                                            "cmdSheetusr1", "cmdSheetusr2", "cmdSheet", "cmdModelusr",
-                                            "lstDisciplines", "lstsheettype"}));
-}
-
 TEST(HyperLinkMessageDescription, OneSentenceWithOnlyTheDocumentNameAsLink) {
     const WindowDescription& w = hyperLinkMessageDescription();
     for (const ControlDescription& c : w.controls) {
