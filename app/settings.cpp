@@ -1,5 +1,7 @@
 #include "app/settings.h"
 
+#include "app/office_paths.h"
+#include "platform/folders.h"
 #include "platform/ini.h"
 #include "platform/records.h"
 #include "platform/text.h"
@@ -39,8 +41,8 @@ std::string GetNetworkLogonName(Platform& platform) {
     return name;
 }
 
-void LookUpUserFolder(Platform& platform, AppSettings& settings, const std::string& resourcePath) {
-    const std::string table = resourcePath + "usernames.txt";
+void LookUpUserFolder(Platform& platform, AppSettings& settings) {
+    const std::string table = OfficePaths(settings).userTable();
     if (!platform.fileExists(table)) return;
     try {
         FieldReader reader(platform.readFile(table));
@@ -104,7 +106,7 @@ void LoadSettings(Platform& platform, UserInteraction& ui, AppSettings& s) {
     } catch (const std::exception&) {
     }
     try {
-        LookUpUserFolder(platform, s, s.ResourcePath);
+        LookUpUserFolder(platform, s);
     } catch (const std::exception&) {
     }
     s.UserDir = projectPath + s.UserFolder;
@@ -113,10 +115,7 @@ void LoadSettings(Platform& platform, UserInteraction& ui, AppSettings& s) {
     s.ProjectPath = projectPath;
     s.InitOK = true;
 
-    try {
-        if (platform.testFolder(s.UserDir) == FolderTest::NotFound) platform.createFolder(s.UserDir);
-    } catch (const std::exception&) {
-    }
+    ensureFolder(platform, s.UserDir);
 }
 
 void openWithChooser(UserInteraction& ui, const std::string& strFilePathToOpen) {

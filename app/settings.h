@@ -39,9 +39,9 @@ std::string INIRead(Platform& platform, const std::string& sSection, const std::
 // characters does not fit and gives the empty string, which matches no user.
 std::string GetNetworkLogonName(Platform& platform);
 
-// Sets UserFolder from "usernames.txt" in `resourcePath`: the last row whose
-// logon name equals the user's exactly wins.
-void LookUpUserFolder(Platform& platform, AppSettings& settings, const std::string& resourcePath);
+// Sets UserFolder from "usernames.txt" in the resource folder: the last row
+// whose logon name equals the user's exactly wins.
+void LookUpUserFolder(Platform& platform, AppSettings& settings);
 
 // Offers the chooser of programs for a file that has no associated program.
 void openWithChooser(UserInteraction& ui, const std::string& strFilePathToOpen);
