@@ -66,6 +66,11 @@ std::string OfficePaths::styleSheet(const std::string& project) const {
     return s_.ResourcePath + "style_sheets\\" + project + ".dwg";
 }
 
+// The file is found whatever the letter case of its name on disk.
+std::string OfficePaths::ownerUnitFile() const { return s_.ResourcePath + "Units.txt"; }
+
+std::string OfficePaths::projectsList() const { return s_.ResourcePath + "klvprojects.txt"; }
+
 std::string OfficePaths::modelCodeFile() const { return s_.ResourcePath + "vb_server\\modelfilescodes.txt"; }
 
 std::string OfficePaths::setUpGuide() const { return s_.ResourcePath + "Standard_documents\\klv-cadd-std-06.doc"; }
@@ -73,5 +78,7 @@ std::string OfficePaths::setUpGuide() const { return s_.ResourcePath + "Standard
 std::string OfficePaths::modelTemplate(const std::string& discipline, const std::string& modelType) const {
     return s_.IndividualTemplatePath + discipline + "/" + modelType + ".dwg";
 }
+
+std::string OfficePaths::sheetTemplate() const { return s_.SheetTemplatePath + "KLV_TEMPLATE.dwg"; }
 
 }  // namespace trv

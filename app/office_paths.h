@@ -57,6 +57,10 @@ public:
     std::string projectRecord(const std::string& code) const;
     std::string userTable() const;
     std::string styleSheet(const std::string& project) const;
+    // "Units.txt": the owner units, a name and a unit code a record.
+    std::string ownerUnitFile() const;
+    // "klvprojects.txt": one record appended per project created.
+    std::string projectsList() const;
     std::string modelCodeFile() const;
     // The document the path-problem window links to.
     std::string setUpGuide() const;
@@ -64,6 +68,8 @@ public:
     // ---- templates ----
 
     std::string modelTemplate(const std::string& discipline, const std::string& modelType) const;
+    // "KLV_TEMPLATE.dwg": every new project's style sheet starts as a copy of it.
+    std::string sheetTemplate() const;
 
 private:
     const AppSettings& s_;

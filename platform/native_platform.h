@@ -28,6 +28,8 @@ public:
     std::string displayPath(const std::string& path) override;
     int openDocument(const std::string& path) override;
     void startProgram(const std::string& program, const std::string& argument) override;
+    void appendToFile(const std::string& path, const std::string& text) override;
+    void replaceWithCopy(const std::string& from, const std::string& to) override;
 
     // The path in the form the operating system takes, with the folders that
     // exist under another letter case found as they are stored.

@@ -88,6 +88,18 @@ public:
     // Starts `program` with `argument` in a normal, focused window, without
     // waiting for it; throws RuntimeFailure when it cannot be started.
     virtual void startProgram(const std::string& program, const std::string& argument) = 0;
+
+    // ---- registering projects: appending and replacing copies ----
+
+    // Appends `text` to the end of a file in one write, creating the file
+    // when it is missing (an existing one is found without regard to letter
+    // case); throws RuntimeFailure when it cannot.
+    virtual void appendToFile(const std::string& path, const std::string& text) = 0;
+    // Copies `from` over `to`, replacing a file of that name (kept under its
+    // stored spelling) at once: the copy is made beside it and renamed over
+    // it, so that nobody ever finds half a file. Throws RuntimeFailure when
+    // it cannot; `to` is then as it was.
+    virtual void replaceWithCopy(const std::string& from, const std::string& to) = 0;
 };
 
 }  // namespace trv

@@ -388,3 +388,62 @@ void NativePlatform::startProgram(const std::string& program, const std::string&
 }
 
 }  // namespace trv
+
+// ---- registering projects: appending and replacing copies ----
+
+namespace trv {
+namespace {
+
+// The bytes of `in` to `out`; false on a read or write error.
+bool copyBytes(int in, int out) {
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(in, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        if (!writeAll(out, buf, static_cast<std::size_t>(n))) return false;
+    }
+}
+
+// Permissions a new file gets: everybody's read and write, less the umask.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+void NativePlatform::appendToFile(const std::string& path, const std::string& text) {
+    const std::string native = nativePath(path);
+    // O_APPEND puts each write at the end as it is then, so that records
+    // appended by two users at once stay whole lines.
+    const int fd = ::open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) throw RuntimeFailure("cannot append to " + native + ": " + std::strerror(errno));
+    const bool ok = writeAll(fd, text.data(), text.size());
+    if (::close(fd) != 0 || !ok) throw RuntimeFailure("cannot append to " + native);
+}
+
+void NativePlatform::replaceWithCopy(const std::string& from, const std::string& to) {
+    const std::string source = nativePath(from);
+    const std::string target = nativePath(to);
+    const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) throw RuntimeFailure("cannot read " + source + ": " + std::strerror(errno));
+    std::string tmp = join(parentOf(target), ".trv-XXXXXX");
+    const int out = ::mkstemp(tmp.data());
+    if (out < 0) {
+        const int err = errno;
+        ::close(in);
+        throw RuntimeFailure("cannot write " + target + ": " + std::strerror(err));
+    }
+    bool ok = copyBytes(in, out) && ::fsync(out) == 0 && ::fchmod(out, newFileMode()) == 0;
+    ::close(in);
+    if (::close(out) != 0) ok = false;
+    if (!ok || ::rename(tmp.c_str(), target.c_str()) != 0) {
+        ::unlink(tmp.c_str());
+        throw RuntimeFailure("cannot copy " + source + " to " + target);
+    }
+}
+
+}  // namespace trv

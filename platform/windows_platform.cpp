@@ -411,3 +411,50 @@ void showOpenWithChooser(const std::string& path) {
 }
 
 }  // namespace trv
+
+// ---- registering projects: appending and replacing copies ----
+
+namespace trv {
+
+void NativePlatform::appendToFile(const std::string& path, const std::string& text) {
+    const std::wstring native = toNative(path);
+    // Append access only: every write goes to the end of the file as it is
+    // then, so that records appended by two users at once stay whole lines.
+    FileHandle out(::CreateFileW(native.c_str(), FILE_APPEND_DATA | SYNCHRONIZE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out.valid()) throw RuntimeFailure(describe("cannot append to", native, ::GetLastError()));
+    DWORD error = 0;
+    if (!writeAll(out.get(), text)) error = ::GetLastError();
+    if (!out.close() && error == 0) error = ::GetLastError();
+    if (error != 0) throw RuntimeFailure(describe("cannot append to", native, error));
+}
+
+void NativePlatform::replaceWithCopy(const std::string& from, const std::string& to) {
+    const std::wstring source = toNative(from);
+    const std::wstring target = toNative(to);
+    const std::wstring folder = folderOf(target);
+    // The copy is made under a new name beside the target, then renamed over it.
+    static unsigned counter = 0;
+    std::wstring tmp;
+    bool copied = false;
+    for (int attempt = 0; attempt < 100 && !copied; ++attempt) {
+        tmp = folder + L".trv-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+              std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++counter) + L".tmp";
+        copied = ::CopyFileW(source.c_str(), tmp.c_str(), TRUE) != 0;
+        if (!copied && ::GetLastError() != ERROR_FILE_EXISTS)
+            throw RuntimeFailure(describe("cannot copy to", target, ::GetLastError()));
+    }
+    if (!copied) throw RuntimeFailure(describe("cannot copy to", target, ERROR_FILE_EXISTS));
+    // CopyFileW carries a read-only template's attribute over; the copy must
+    // stay a drawing the user can save.
+    const DWORD attributes = ::GetFileAttributesW(tmp.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        ::SetFileAttributesW(tmp.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+    if (!::MoveFileExW(tmp.c_str(), storedSpelling(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = ::GetLastError();
+        ::DeleteFileW(tmp.c_str());
+        throw RuntimeFailure(describe("cannot copy to", target, error));
+    }
+}
+
+}  // namespace trv

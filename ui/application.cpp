@@ -29,9 +29,11 @@ Application::Application(Platform& platform, UserInteraction& ui) : program_(pla
     addWindow(dialogs_.frmLegElev, legElevDialogDescription());
     addWindow(dialogs_.frmSections, sectionsDialogDescription());
     addWindow(dialogs_.frmOtherDiscip, otherDisciplinesDialogDescription());
+    addWindow(projectCode_, projectCodeDescription());
     wireForm1();
     wireHyperLinkWindow();
     wireUserCodeDialogs();
+    wireProjectCodeWindow();
 }
 
 void Application::addWindow(WindowModel& window, const WindowDescription& desc) {
@@ -138,6 +140,20 @@ void Application::wireUserCodeDialogs() {
     d.frmLegElev.Command1.onClick = [&p, &d] { frmLegElev_Command1_Click(p, d.frmLegElev); };
     d.frmSections.Command1.onClick = [&p, &d] { frmSections_Command1_Click(p, d.frmSections); };
     d.frmOtherDiscip.Command1.onClick = [&p, &d] { frmOtherDiscip_Command1_Click(p, d.frmOtherDiscip); };
+}
+
+void Application::wireProjectCodeWindow() {
+    Program& p = program_;
+    auto& w = projectCode_;
+    p.form1.cmdnewproj.onClick = [&w] { cmdnewproj_Click(w); };
+    // Its lists are filled each time it is loaded, after its design-time state.
+    w.onLoad = [design = w.onLoad, &p, &w] {
+        if (design) design();
+        frmfacilprojcode_Form_Load(p, w);
+    };
+    w.cmdcreateintprojcode.onClick = [&p, &w] { frmfacilprojcode_cmdcreateintprojcode_Click(p, w); };
+    w.cmdchangesheet.onClick = [&p, &w] { frmfacilprojcode_cmdchangesheet_Click(p, w); };
+    w.cmdcancel.onClick = [&w] { frmfacilprojcode_cmdcancel_Click(w); };
 }
 
 }  // namespace trv::ui

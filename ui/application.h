@@ -5,6 +5,7 @@
 
 #include "app/program.h"
 #include "naming/user_code_dialogs.h"
+#include "projects/project_creation_window.h"
 #include "ui/window_description.h"
 
 namespace trv::ui {
@@ -38,9 +39,11 @@ private:
     void wireForm1();
     void wireHyperLinkWindow();
     void wireUserCodeDialogs();
+    void wireProjectCodeWindow();
 
     Program program_;
     UserCodeDialogs dialogs_;
+    ProjectCodeWindow projectCode_;
     std::map<std::string, const WindowDescription*> descriptions_;
     std::vector<std::string> order_;
 };

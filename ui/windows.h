@@ -17,4 +17,8 @@ const WindowDescription& legElevDialogDescription();           // frmLegElev
 const WindowDescription& sectionsDialogDescription();          // frmSections
 const WindowDescription& otherDisciplinesDialogDescription();  // frmOtherDiscip
 
+// frmfacilprojcode, where a project manager creates an internal project
+// code; not modal. Further fields lie below its opening size.
+const WindowDescription& projectCodeDescription();
+
 }  // namespace trv::ui

@@ -174,6 +174,7 @@ private slots:
     void withoutIniTheCommandsAreDisabled();
     void pathProblemWindowBlocksUntilOk();
     void secondaryWindowsAreModelessAndTheirCloseBoxUnloads();
+    void projectCodeFieldErrorsPutTheFocusIntoTheFailingBox();
     void desktopEntriesGiveTheCommandLine();
     void chooserListsTheApplicationsForTheFileType();
     void chooserStartsTheChosenApplicationWithTheFile();
@@ -363,6 +364,51 @@ void GuiTest::secondaryWindowsAreModelessAndTheirCloseBoxUnloads() {
         QVERIFY(!r.program().ended);
     }
     QVERIFY(seen > 0);
+}
+
+void GuiTest::projectCodeFieldErrorsPutTheFocusIntoTheFailingBox() {
+    Running r;
+    QTest::mouseClick(r.widget("cmdnewproj"), Qt::LeftButton);
+    QWidget* screen = r.renderer.window("frmfacilprojcode");
+    QVERIFY(screen && screen->isVisible() && !screen->isModal());
+    // Each row puts a wrong value into one box, the boxes before it right.
+    struct Row {
+        const char* box;
+        const char* wrong;
+        const char* right;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"txtIdYear", "1a", "13", "Error : Wrong input for id year. Two digit input is expected."},
+        {"txtIdSerial", "12", "001", "Error : Wrong input for id serial. Three digit input is expected."},
+        {"txtContSerialNmb", "0001", "000",
+         "Error : Wrong input for contract serial. Three digit input is expected."},
+        {"txtprojname", "PIER \"7\"", "PIER 7",
+         "Error : A project name cannot contain double quotes or line breaks."},
+    };
+    auto retype = [&](const char* box, const char* text) {
+        QWidget* w = r.widget(box, "frmfacilprojcode");
+        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);  // the new text replaces the old
+        QTest::keyClicks(w, QString::fromUtf8(text));
+    };
+    QWidget* create = r.widget("cmdcreateintprojcode", "frmfacilprojcode");
+    for (const Row& row : rows) {
+        retype(row.box, row.wrong);
+        r.widget("cmdchangesheet", "frmfacilprojcode")->setFocus();
+        r.ui.messages.clear();
+        QTest::mouseClick(create, Qt::LeftButton);
+        QCOMPARE(r.ui.messages, std::vector<std::string>{row.message});
+        QCOMPARE(screen->focusWidget(), r.widget(row.box, "frmfacilprojcode"));
+        retype(row.box, row.right);
+    }
+    QVERIFY(!QFile::exists(r.office.root + "/resources/klvprojects.txt"));
+
+    // Enlarged, the screen shows its further fields below.
+    const trv::ui::WindowDescription& desc = trv::ui::projectCodeDescription();
+    screen->resize(desc.clientWidth / 15, desc.find("cmdcancel")->place.top / 15 + 48);
+    QVERIFY(r.widget("cmdcancel", "frmfacilprojcode")->isVisible());
+    QVERIFY(QDir().mkpath(QStringLiteral(TRV_SCREENSHOT_DIR)));
+    QVERIFY(screen->grab().save(QStringLiteral(TRV_SCREENSHOT_DIR "/frmfacilprojcode-enlarged.png")));
 }
 
 void GuiTest::desktopEntriesGiveTheCommandLine() {

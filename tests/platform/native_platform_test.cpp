@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/native_platform_fixture.h"
@@ -270,6 +271,43 @@ TEST_F(PlatformContract, CopyToNewFileCopiesBytesExactlyAndNeverReplaces) {
     EXPECT_EQ(dir.read("MODEL_FILES/existing.dwg"), "somebody's work");
     EXPECT_EQ(dir.entries("MODEL_FILES"), (std::set<std::string>{"existing.dwg", "new.dwg"}));
     EXPECT_FALSE(dir.exists("nowhere"));
+}
+
+TEST_F(PlatformContract, AppendToFileAddsAtTheEndOfTheFileFoundInAnyCase) {
+    platform.appendToFile(winPath(dir, "klvprojects.txt"), "\"A\"\r\n");
+    platform.appendToFile(winPath(dir, "KLVPROJECTS.TXT"), "\"B\"\r\n");
+    EXPECT_EQ(dir.read("klvprojects.txt"), "\"A\"\r\n\"B\"\r\n");
+    dir.mkdir("folder.txt");
+    EXPECT_THROW(platform.appendToFile(winPath(dir, "folder.txt"), "x"), RuntimeFailure);
+    EXPECT_THROW(platform.appendToFile(winPath(dir, "missing\\x.txt"), "x"), RuntimeFailure);
+    EXPECT_EQ(dir.entries(), (std::set<std::string>{"klvprojects.txt", "folder.txt"}));
+}
+
+TEST_F(PlatformContract, ReplaceWithCopyReplacesWholeOrNotAtAll) {
+    std::string drawing;
+    for (int i = 0; i < 100000; ++i) drawing += static_cast<char>(i * 13 % 256);
+    dir.write("sheet_templates/KLV_TEMPLATE.dwg", drawing);
+    dir.write("style_sheets/KLV-13000-C000.dwg", "old sheet");
+    dir.mkdir("style_sheets/KLV-13001-C000.dwg");
+
+    // An existing drawing named in other case is replaced and keeps its name.
+    const std::string tpl = winPath(dir, "SHEET_TEMPLATES\\klv_template.DWG");
+    platform.replaceWithCopy(tpl, winPath(dir, "style_sheets\\klv-13000-c000.dwg"));
+    platform.replaceWithCopy(tpl, winPath(dir, "style_sheets\\KLV-13002-C000.dwg"));
+    EXPECT_EQ(dir.read("style_sheets/KLV-13000-C000.dwg"), drawing);
+    EXPECT_EQ(dir.read("style_sheets/KLV-13002-C000.dwg"), drawing);
+
+    dir.write("style_sheets/KLV-13003-C000.dwg", "kept");
+    const std::pair<std::string, std::string> failing[] = {
+        {winPath(dir, "sheet_templates\\none.dwg"), winPath(dir, "style_sheets\\KLV-13003-C000.dwg")},
+        {tpl, winPath(dir, "style_sheets\\KLV-13001-C000.dwg")},  // a folder holds the name
+        {tpl, winPath(dir, "nowhere\\KLV-13000-C000.dwg")},
+    };
+    for (const auto& [from, to] : failing) EXPECT_THROW(platform.replaceWithCopy(from, to), RuntimeFailure) << to;
+    EXPECT_EQ(dir.read("style_sheets/KLV-13003-C000.dwg"), "kept");
+    EXPECT_EQ(dir.entries("style_sheets"), (std::set<std::string>{"KLV-13000-C000.dwg", "KLV-13001-C000.dwg",
+                                                                  "KLV-13002-C000.dwg", "KLV-13003-C000.dwg"}))
+        << "no temporary file is left";
 }
 
 TEST_F(PlatformContract, ACopyOfAReadOnlyTemplateCanBeSaved) {

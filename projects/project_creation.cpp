@@ -1,0 +1,161 @@
+#include "projects/project_creation.h"
+
+#include <exception>
+
+#include "app/settings.h"
+#include "platform/records.h"
+#include "platform/text.h"
+
+namespace trv {
+
+namespace {
+
+const char* const unknownError = "Unknow error during creating project code.";
+
+bool digitsOfLength(const std::string& text, std::size_t length) {
+    return charCount(text) == length && allAsciiDigits(text);
+}
+
+}  // namespace
+
+const std::vector<ContractType>& contractTypes() {
+    static const std::vector<ContractType> types = {
+        {"C: Construction Contracts", "C"},
+        {"D: Design Contracts(all types of Design)", "D"},
+        {"S: Service Contracts(Laboratories,Geo Technical, Professional Services, etc)", "S"},
+        {"DS: Design and Supervision", "DS"},
+        {"P: Supply Contracts", "P"},
+        {"M: Maintenance Contracts", "M"},
+        {"B: Design and Build Contracts", "B"},
+        {"FM: Facility Management Contracts", "FM"},
+    };
+    return types;
+}
+
+ComposedCode composeProjectCode(const ProjectCodeFields& f) {
+    if (!digitsOfLength(f.year, 2))
+        return {{},
+                Refusal{"Error : Wrong input for id year. Two digit input is expected.", CodeField::Year}};
+    if (!digitsOfLength(f.serial, 3))
+        return {
+            {},
+            Refusal{"Error : Wrong input for id serial. Three digit input is expected.", CodeField::Serial}};
+    // The code comes from the chosen position, not from the entry's text;
+    // with nothing chosen it is a construction contract.
+    const auto& types = contractTypes();
+    const bool chosen = f.contractType >= 0 && f.contractType < static_cast<int>(types.size());
+    const std::string type = chosen ? types[static_cast<std::size_t>(f.contractType)].code : "C";
+    if (!digitsOfLength(f.contractSerial, 3))
+        return {{},
+                Refusal{"Error : Wrong input for contract serial. Three digit input is expected.",
+                        CodeField::ContractSerial}};
+    return {"KLV-" + f.year + f.serial + "-" + type + f.contractSerial, std::nullopt};
+}
+
+bool isStorableProjectName(const std::string& name) {
+    // A quote would end the record's field early and a line break the
+    // record; other control characters have no place in a name either.
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c == '"' || c < 0x20 || c == 0x7F) return false;
+        // U+0080 to U+009F, the second block of control characters.
+        if (c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) <= 0x9F) return false;
+    }
+    return true;
+}
+
+std::vector<std::string> readOwnerUnitNames(Platform& platform, const OfficePaths& paths) {
+    std::vector<std::string> names;
+    const std::string file = paths.ownerUnitFile();
+    if (!platform.fileExists(file)) return names;
+    try {
+        FieldReader reader(platform.readFile(file));
+        while (!reader.atEnd()) names.push_back(reader.next(2)[0]);
+    } catch (const std::exception&) {
+        // A record cut short or a file that cannot be read: the names read
+        // in full so far stay, and the screen opens.
+    }
+    return names;
+}
+
+std::optional<std::string> lookUpOwnerUnit(Platform& platform, const OfficePaths& paths,
+                                           const std::string& owner) {
+    FieldReader reader(platform.readFile(paths.ownerUnitFile()));
+    std::optional<std::string> unit;
+    while (!reader.atEnd()) {
+        const auto record = reader.next(2);
+        if (record[0] == owner) unit = record[1];
+    }
+    return unit;
+}
+
+ProjectCreation createProject(Platform& platform, const OfficePaths& paths, const ProjectRequest& request) {
+    ProjectCreation out;
+    const ComposedCode composed = composeProjectCode(request.fields);
+    if (composed.refusal) {
+        out.result = CreationResult::Refused;
+        out.shown = *composed.refusal;
+        return out;
+    }
+    if (!isStorableProjectName(request.name)) {
+        out.result = CreationResult::Refused;
+        out.shown = {"Error : A project name cannot contain double quotes or line breaks.", CodeField::Name};
+        return out;
+    }
+    const std::string& code = composed.code;
+    const std::string record = paths.projectRecord(code);
+    try {
+        // Nothing uses the owner's unit code yet; an owner-unit file that
+        // cannot be read through still stops the creation here.
+        lookUpOwnerUnit(platform, paths, request.owner);
+        out.code = code;
+        const auto alreadyCreated = [&out, &code] {
+            out.result = CreationResult::AlreadyCreated;
+            out.shown = {"Project is already created : " + code};
+            return out;
+        };
+        // Found without regard to letter case: a record file named in other
+        // case is this project's too.
+        if (platform.fileExists(record)) return alreadyCreated();
+
+        const std::string name = toUpper(request.name);
+        out.storedName = name;
+        // Created exclusively, written directly (the project list shows every
+        // file of the folder, so no temporary file may appear there): of two
+        // managers creating this code at once, the second writes nothing.
+        if (!platform.createNewFile(record, recordLine({code, name}))) {
+            out.storedName.reset();
+            return alreadyCreated();
+        }
+        platform.appendToFile(paths.projectsList(), recordLine({code, name, code}));
+        platform.replaceWithCopy(paths.sheetTemplate(), paths.styleSheet(code));
+        out.result = CreationResult::Created;
+        out.shown = {"Success : Project is created : " + code + ".dwg"};
+    } catch (const std::exception&) {
+        out.result = CreationResult::Failed;
+        out.shown = {unknownError};
+    }
+    return out;
+}
+
+Refusal openStyleSheet(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
+                       const std::string& cadProgram, const ProjectCodeFields& fields) {
+    const ComposedCode composed = composeProjectCode(fields);
+    if (composed.refusal) return *composed.refusal;
+    const std::string drawing = paths.styleSheet(composed.code);
+    try {
+        if (!platform.fileExists(drawing)) return {"Missing file : " + platform.displayPath(drawing)};
+        // The path goes as it is: the platform quotes an argument where the
+        // system needs it, and the shell takes the path itself.
+        if (!cadProgram.empty()) {
+            platform.startProgram(cadProgram, drawing);
+        } else {
+            openDocumentOrChooser(platform, ui, drawing, "Unknow error during ShellExecute(");
+        }
+    } catch (const std::exception&) {
+        return {unknownError};
+    }
+    return {};
+}
+
+}  // namespace trv

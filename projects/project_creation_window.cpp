@@ -1,0 +1,104 @@
+#include "projects/project_creation_window.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <set>
+#include <string>
+
+#include "app/program.h"
+#include "projects/project_creation.h"
+
+namespace trv {
+
+namespace {
+
+void fill(Control& list, std::initializer_list<const char*> entries) {
+    list.clear();
+    for (const char* entry : entries) list.addItem(entry);
+}
+
+// The numbers from `first` to `last` but the left-out ones, with leading
+// zeros to `width` digits.
+void fillNumbers(Control& list, int first, int last, std::size_t width, const std::set<int>& leftOut) {
+    list.clear();
+    for (int n = first; n <= last; ++n) {
+        if (leftOut.contains(n)) continue;
+        std::string text = std::to_string(n);
+        list.addItem(std::string(width - std::min(width, text.size()), '0') + text);
+    }
+}
+
+ProjectCodeFields fieldsOf(const ProjectCodeWindow& w) {
+    return {w.txtIdYear.text(), w.txtIdSerial.text(), w.cmbPlanSecContType.listIndex(),
+            w.txtContSerialNmb.text()};
+}
+
+Control* boxOf(ProjectCodeWindow& w, CodeField field) {
+    switch (field) {
+        case CodeField::Year:
+            return &w.txtIdYear;
+        case CodeField::Serial:
+            return &w.txtIdSerial;
+        case CodeField::ContractSerial:
+            return &w.txtContSerialNmb;
+        case CodeField::Name:
+            return &w.txtprojname;
+        case CodeField::None:
+            break;
+    }
+    return nullptr;
+}
+
+// The message, then the keyboard focus into the box it is about.
+void showOutcome(Program& p, ProjectCodeWindow& w, const Refusal& shown) {
+    if (!shown.message.empty()) p.message(shown.message);
+    if (Control* box = boxOf(w, shown.field)) {
+        for (Control* c : w.controls.all()) c->focused = c == box;
+    }
+}
+
+}  // namespace
+
+void cmdnewproj_Click(ProjectCodeWindow& w) { w.show(); }
+
+void frmfacilprojcode_Form_Load(Program& p, ProjectCodeWindow& w) {
+    p.loadSettings();
+    for (const std::string& name : readOwnerUnitNames(p.platform, p.paths)) w.cmbusercode.addItem(name);
+    fillNumbers(w.cmbprojectnb, 1, 22, 3, {7});
+    fillNumbers(w.cmbprojectdate, 7, 11, 2, {});
+    fillNumbers(w.cmbfacilitynb, 1, 20, 2, {8, 9, 11});
+
+    w.cmbPlanSecContType.clear();
+    for (const ContractType& type : contractTypes()) w.cmbPlanSecContType.addItem(type.entry);
+    fill(w.cmbDrawDiscipline,
+         {"A: Architectural", "B: Geotechnical", "C: Civil", "E: Electrical", "I: Interior", "L: Landscape",
+          "M: Mechanical", "R: Roads", "P: Plumbing", "E: Equipment", "S: Structural", "V: Survery/Mapping",
+          "X: Combined Disciplines", "Y: Marine_Works", "Z: Non Discipline Related"});
+    fill(w.cmbDrawType, {"0:General(Symbols, legend, notes, titles, cover, etc)", "1:Layouts&site plans",
+                         "2:Plans", "3:Elevations & Sections(vertical views)",
+                         "4:Enlarged scale(plans, elevations, stair sections that are not details)",
+                         "5:Details", "6:Schedules & Diagrams", "7:Spare",
+                         "8:Combined content(Plans, Elevations, Sections, layouts, on one sheet)",
+                         "9:3D Representations(isometric, perspectives, photographs)"});
+    for (Control* list : {&w.cmbPlanSecContType, &w.cmbDrawDiscipline, &w.cmbDrawType}) list->setListIndex(0);
+}
+
+void frmfacilprojcode_cmdcreateintprojcode_Click(Program& p, ProjectCodeWindow& w) {
+    // The configuration was loaded when the screen opened.
+    const ProjectCreation outcome =
+        createProject(p.platform, p.paths, {fieldsOf(w), w.txtprojname.text(), w.cmbusercode.text()});
+    if (!outcome.code.empty()) w.currentCode = outcome.code;
+    if (outcome.storedName) w.txtprojname.setText(*outcome.storedName);
+    showOutcome(p, w, outcome.shown);
+}
+
+void frmfacilprojcode_cmdchangesheet_Click(Program& p, ProjectCodeWindow& w) {
+    showOutcome(p, w, openStyleSheet(p.platform, p.ui, p.paths, p.settings.OpenInAutoCAD, fieldsOf(w)));
+}
+
+void frmfacilprojcode_cmdcancel_Click(ProjectCodeWindow& w) {
+    w.hide();
+    w.unload();
+}
+
+}  // namespace trv

@@ -1,0 +1,3 @@
+printf '"Harbour Works Unit","HWU"\r\n' > resources/Units.txt
+printf 'sheet template' > sheet_templates/KLV_TEMPLATE.dwg
+rm resources/projectscodes/KLV-13000-C000.txt

@@ -1,0 +1,4 @@
+set -e
+[ ! -e resources/klvprojects.txt ]
+[ "$(ls -A resources/projectscodes)" = "KLV-21400-PB00.txt" ]
+[ -z "$(ls -A resources/style_sheets)" ]

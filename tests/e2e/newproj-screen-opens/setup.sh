@@ -1,0 +1,1 @@
+printf '"Harbour Works Unit","HWU"\r\n"Other units","OTH"\r\n' > resources/Units.txt

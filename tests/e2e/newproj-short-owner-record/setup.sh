@@ -1,0 +1,4 @@
+# The last owner record lacks its unit code.
+printf '"Harbour Works Unit","HWU"\r\n"Roads Unit","RDU"\r\n"Other units"\r\n' > resources/Units.txt
+printf 'sheet template' > sheet_templates/KLV_TEMPLATE.dwg
+rm resources/projectscodes/KLV-13000-C000.txt
