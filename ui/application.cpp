@@ -8,6 +8,7 @@
 #include "naming/compose.h"
 #include "naming/copy_open.h"
 #include "projects/projects.h"
+#include "tools/code_finder.h"
 #include "ui/windows.h"
 
 namespace trv::ui {
@@ -31,9 +32,12 @@ Application::Application(Platform& platform, UserInteraction& ui) : program_(pla
     addWindow(dialogs_.frmLegElev, legElevDialogDescription());
     addWindow(dialogs_.frmSections, sectionsDialogDescription());
     addWindow(dialogs_.frmOtherDiscip, otherDisciplinesDialogDescription());
+    addWindow(textScale_, textScaleDescription());
+    addWindow(copyResources_, copyResourcesDescription());
     wireForm1();
     wireHyperLinkWindow();
     wireUserCodeDialogs();
+    wireToolsAndDelivery();
 }
 
 void Application::addWindow(WindowModel& window, const WindowDescription& desc) {
@@ -135,6 +139,31 @@ void Application::wireUserCodeDialogs() {
     d.frmLegElev.Command1.onClick = [&p, &d] { frmLegElev_Command1_Click(p, d.frmLegElev); };
     d.frmSections.Command1.onClick = [&p, &d] { frmSections_Command1_Click(p, d.frmSections); };
     d.frmOtherDiscip.Command1.onClick = [&p, &d] { frmOtherDiscip_Command1_Click(p, d.frmOtherDiscip); };
+}
+
+void Application::wireToolsAndDelivery() {
+    Program& p = program_;
+    auto& scale = textScale_;
+    auto& copy = copyResources_;
+
+    // The model file code finder on the main window.
+    p.form1.Command2.onClick = [&p] { Command2_Click(p); };
+
+    // The text size calculator: its scales listed afresh each time it loads.
+    p.form1.cmdtxtscale.onClick = [&scale] { cmdtxtscale_Click(scale); };
+    scale.onLoad = [design = scale.onLoad, &scale] {
+        if (design) design();
+        fillScaleList(scale);
+    };
+    scale.cmdtextcnv.onClick = [&p, &scale] { cmdtextcnv_Click(p, scale); };
+
+    // The resource delivery.
+    p.form1.cmdCopyres.onClick = [&copy] { cmdCopyres_Click(copy); };
+    copy.onLoad = [design = copy.onLoad, &p, &copy] {
+        if (design) design();
+        frmCopyRes_Form_Load(p, copy);
+    };
+    copy.cmdCopyresources.onClick = [&p, &copy] { cmdCopyresources_Click(p, copy); };
 }
 
 }  // namespace trv::ui

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "app/program.h"
+#include "delivery/copy_resources.h"
 #include "naming/user_code_dialogs.h"
+#include "tools/text_scale.h"
 #include "ui/window_description.h"
 
 namespace trv::ui {
@@ -34,9 +36,12 @@ private:
     void wireForm1();
     void wireHyperLinkWindow();
     void wireUserCodeDialogs();
+    void wireToolsAndDelivery();
 
     Program program_;
     UserCodeDialogs dialogs_;
+    TextScaleWindow textScale_;
+    CopyResourcesWindow copyResources_;
     std::map<std::string, const WindowDescription*> descriptions_;
     std::vector<std::string> order_;
 };

@@ -17,4 +17,8 @@ const WindowDescription& legElevDialogDescription();           // frmLegElev
 const WindowDescription& sectionsDialogDescription();          // frmSections
 const WindowDescription& otherDisciplinesDialogDescription();  // frmOtherDiscip
 
+// The text size calculator frmTextScale and the delivery screen frmCopyRes; not modal.
+const WindowDescription& textScaleDescription();
+const WindowDescription& copyResourcesDescription();
+
 }  // namespace trv::ui
