@@ -80,5 +80,50 @@ std::string OfficePaths::modelTemplate(const std::string& discipline, const std:
 }
 
 std::string OfficePaths::sheetTemplate() const { return s_.SheetTemplatePath + "KLV_TEMPLATE.dwg"; }
+std::string OfficePaths::modelCodeFinderFile() const {
+    return s_.ResourcePath + "vb_server\\FindModelFilesCodes2.csv";
+}
+
+std::string OfficePaths::deliveryDestination() const { return s_.ResourceCopyDestPath; }
+
+std::vector<std::string> OfficePaths::deliveryFolders() const {
+    const std::string top = s_.ResourceCopyDestPath + "klv2contractor";
+    const std::string resources = top + "\\klv_resources";
+    return {top,
+            resources,
+            resources + "\\Standard_documents",
+            resources + "\\projectscodes",
+            resources + "\\style_sheets",
+            resources + "\\AEC_Resources",
+            resources + "\\vb_server",
+            top + "\\Database",
+            top + "\\File DSN",
+            top + "\\Standard"};
+}
+
+std::vector<OfficePaths::DeliveryCopy> OfficePaths::deliveryPlan() const {
+    const std::string& r = s_.ResourcePath;
+    const std::string& v = s_.Velunor;
+    const std::string d = s_.ResourceCopyDestPath + "klv2contractor\\";
+    std::vector<DeliveryCopy> plan;
+    auto tree = [&plan](std::string source, std::string destination) {
+        plan.push_back({std::move(source), std::move(destination), true});
+    };
+    auto file = [&plan](std::string source, std::string destination) {
+        plan.push_back({std::move(source), std::move(destination), false});
+    };
+    const bool velunor = !v.empty();
+    tree(r + "standard_documents", d + "klv_resources\\Standard_documents");
+    if (velunor) tree(v + "Database", d + "Database");
+    if (velunor) tree(v + "File DSN", d + "File DSN");
+    tree(r + "AEC_Resources", d + "klv_resources\\AEC_Resources");
+    // The CAD-standards product calls it "Standards"; the contractor's tree "Standard".
+    if (velunor) tree(v + "Standards", d + "Standard");
+    // The program as kept in the resource folder, not the one running.
+    file(r + "vb_server\\TRV.exe", d + "klv_resources\\vb_server\\TRV.exe");
+    file(r + "vb_server\\modelfilescodes.txt", d + "klv_resources\\vb_server\\modelfilescodes.txt");
+    file(r + "username1.txt", d + "klv_resources\\username.txt");
+    return plan;
+}
 
 }  // namespace trv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/settings.h"
 
@@ -70,6 +71,27 @@ public:
     std::string modelTemplate(const std::string& discipline, const std::string& modelType) const;
     // "KLV_TEMPLATE.dwg": every new project's style sheet starts as a copy of it.
     std::string sheetTemplate() const;
+
+    // ---- the code finder and the resource delivery ----
+
+    // "vb_server\FindModelFilesCodes2.csv": the codes the code finder looks up.
+    std::string modelCodeFinderFile() const;
+
+    // One step of the delivery's copy plan: a folder tree or a single file.
+    struct DeliveryCopy {
+        std::string source;
+        std::string destination;
+        bool folderTree;
+    };
+    // ResourceCopyDestPath: the folder the delivery tree "klv2contractor" goes under.
+    std::string deliveryDestination() const;
+    // The ten folders of the delivery tree in the order they are made; the
+    // first is the top of the tree.
+    std::vector<std::string> deliveryFolders() const;
+    // The copy plan in order. Without a CAD-standards folder (Velunor empty)
+    // its three trees are left out: their paths would be relative to
+    // wherever the program was started.
+    std::vector<DeliveryCopy> deliveryPlan() const;
 
 private:
     const AppSettings& s_;

@@ -1,10 +1,18 @@
 #include "gui/gui_interaction.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QtDebug>
+#include <algorithm>
 
 #include "gui/program_chooser.h"
 #include "gui/renderer.h"
@@ -20,6 +28,95 @@ QWidget* ownerWindow() {
 }
 
 }  // namespace
+
+// The window of a long operation: how far it has got, the step at hand, and
+// Cancel. Cancel (also the close box and Esc) only asks: the operation stops
+// when it next reports its progress, after the step it is on.
+class ProgressWindow : public QDialog {
+public:
+    // Without a parent, so that nothing else owns it; centred on `owner`.
+    ProgressWindow(const QString& title, const QWidget* owner) {
+        setWindowTitle(title);
+        setWindowModality(Qt::ApplicationModal);
+        auto* layout = new QVBoxLayout(this);
+        count_ = new QLabel(this);
+        current_ = new QLabel(this);
+        current_->setTextFormat(Qt::PlainText);
+        current_->setMinimumWidth(440);
+        cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+        cancel_->setObjectName(QStringLiteral("cancel"));
+        auto* buttons = new QHBoxLayout;
+        buttons->addStretch();
+        buttons->addWidget(cancel_);
+        layout->addWidget(count_);
+        layout->addWidget(current_);
+        layout->addLayout(buttons);
+        connect(cancel_, &QPushButton::clicked, this, [this] { askToCancel(); });
+        count_->setText(QStringLiteral("Entries done: 0"));
+        adjustSize();
+        if (owner) move(owner->geometry().center() - rect().center());
+    }
+
+    // Labels change at most every few hundredths of a second: a tree of
+    // small files would otherwise spend its time drawing.
+    void report(int done, const QString& current) {
+        if (sinceShown_.isValid() && sinceShown_.elapsed() < 40) return;
+        sinceShown_.restart();
+        if (!cancelled_) count_->setText(QStringLiteral("Entries done: %1").arg(done));
+        current_->setText(current_->fontMetrics().elidedText(current, Qt::ElideMiddle, std::max(current_->width(), 440)));
+    }
+    bool cancelled() const { return cancelled_; }
+
+    void reject() override { askToCancel(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        askToCancel();
+    }
+
+private:
+    void askToCancel() {
+        if (cancelled_) return;
+        cancelled_ = true;
+        cancel_->setEnabled(false);
+        count_->setText(QStringLiteral("Stopping after the current file..."));
+    }
+
+    QLabel* count_;
+    QLabel* current_;
+    QPushButton* cancel_;
+    QElapsedTimer sinceShown_;
+    bool cancelled_ = false;
+};
+
+GuiInteraction::GuiInteraction(NativePlatform& platform) : platform_(platform) {}
+GuiInteraction::~GuiInteraction() = default;
+
+void GuiInteraction::beginProgress(const std::string& title) {
+    endProgress();
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    progress_ = std::make_unique<ProgressWindow>(QString::fromStdString(title), ownerWindow());
+    progress_->show();
+    // The pointer and the window show before the work starts.
+    QCoreApplication::processEvents();
+}
+
+bool GuiInteraction::progress(int done, const std::string& current) {
+    if (!progress_) return true;
+    progress_->report(done, QString::fromStdString(current));
+    // Repaints, and a click on Cancel; the window's modality keeps every
+    // other window from taking input meanwhile.
+    QCoreApplication::processEvents();
+    return !progress_->cancelled();
+}
+
+void GuiInteraction::endProgress() {
+    if (!progress_) return;
+    progress_->hide();
+    progress_.reset();
+    QApplication::restoreOverrideCursor();
+}
 
 void GuiInteraction::message(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TRV"), QString::fromStdString(text), QMessageBox::Ok,

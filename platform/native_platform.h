@@ -30,6 +30,9 @@ public:
     void startProgram(const std::string& program, const std::string& argument) override;
     void appendToFile(const std::string& path, const std::string& text) override;
     void replaceWithCopy(const std::string& from, const std::string& to) override;
+    std::vector<FolderEntry> listEntries(const std::string& folder) override;
+    bool copyFileReplacing(const std::string& from, const std::string& to) override;
+    std::string identity(const std::string& path) override;
 
     // The path in the form the operating system takes, with the folders that
     // exist under another letter case found as they are stored.

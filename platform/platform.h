@@ -100,6 +100,32 @@ public:
     // it, so that nobody ever finds half a file. Throws RuntimeFailure when
     // it cannot; `to` is then as it was.
     virtual void replaceWithCopy(const std::string& from, const std::string& to) = 0;
+    // ---- walking and copying folder trees (the resource delivery) ----
+
+    // What an entry of a folder is. A symbolic link to a folder (or a
+    // junction) is told apart from a folder, so that a walk through a tree
+    // never follows one: a link to a folder above it would never end.
+    enum class EntryKind { File, Folder, FolderLink };
+    struct FolderEntry {
+        std::string name;
+        EntryKind kind;
+    };
+    // Every entry of `folder` but "." and "..", hidden ones included, in the
+    // order a Windows file system lists them (by upper-case name). Anything
+    // that is neither a folder nor a link to one counts as a file. Empty
+    // when the folder cannot be listed.
+    virtual std::vector<FolderEntry> listEntries(const std::string& folder) = 0;
+    // Copies the file `from` to `to`, replacing a file of that name. The
+    // copy goes to a temporary file beside `to` first, so a failure never
+    // leaves `to` half-written; the copy is never read-only. False when the
+    // file cannot be copied (no such file, not readable, not a plain file,
+    // the target cannot be written or is a folder).
+    virtual bool copyFileReplacing(const std::string& from, const std::string& to) = 0;
+    // What tells one file or folder from every other, whatever path reaches
+    // it (other letter case, a link, another spelling of the same share):
+    // two paths give the same text only when they reach the same object.
+    // Empty when the path reaches nothing.
+    virtual std::string identity(const std::string& path) = 0;
 };
 
 }  // namespace trv

@@ -387,6 +387,92 @@ void NativePlatform::startProgram(const std::string& program, const std::string&
         throw RuntimeFailure("cannot start " + exe);
 }
 
+// ---- walking and copying folder trees ----
+
+std::vector<Platform::FolderEntry> NativePlatform::listEntries(const std::string& folder) {
+    const std::string dir = nativePath(folder);
+    std::vector<std::pair<std::string, FolderEntry>> keyed;
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return {};
+    while (dirent* e = ::readdir(d)) {
+        std::string n = e->d_name;
+        if (n == "." || n == "..") continue;
+        const std::string full = join(dir, n);
+        EntryKind kind = EntryKind::File;
+        struct stat st{};
+        if (e->d_type == DT_DIR) {
+            kind = EntryKind::Folder;
+        } else if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            const bool link = e->d_type == DT_LNK || (::lstat(full.c_str(), &st) == 0 && S_ISLNK(st.st_mode));
+            if (::stat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+                kind = link ? EntryKind::FolderLink : EntryKind::Folder;
+        }
+        std::string key = toUpper(n);
+        keyed.push_back({std::move(key), FolderEntry{std::move(n), kind}});
+    }
+    ::closedir(d);
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
+    });
+    std::vector<FolderEntry> entries;
+    entries.reserve(keyed.size());
+    for (auto& k : keyed) entries.push_back(std::move(k.second));
+    return entries;
+}
+
+bool NativePlatform::copyFileReplacing(const std::string& from, const std::string& to) {
+    const std::string src = nativePath(from);
+    const std::string dst = nativePath(to);
+    // Not blocking on open: a named pipe in a tree must not stop the copy.
+    const int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0) return false;
+    struct stat st{};
+    struct stat target{};
+    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode) ||
+        (::stat(dst.c_str(), &target) == 0 && S_ISDIR(target.st_mode))) {
+        ::close(in);
+        return false;
+    }
+    std::string tmp = join(parentOf(dst), ".trv-XXXXXX");
+    const int out = ::mkstemp(tmp.data());
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    bool ok = true;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(in, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ok = false;
+            break;
+        }
+        if (n == 0) break;
+        if (!writeAll(out, buf, static_cast<std::size_t>(n))) {
+            ok = false;
+            break;
+        }
+    }
+    ::close(in);
+    // mkstemp makes the file private; the copy gets the usual permissions.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::fchmod(out, 0666 & ~mask) != 0) ok = false;
+    if (::close(out) != 0) ok = false;
+    if (!ok || ::rename(tmp.c_str(), dst.c_str()) != 0) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string NativePlatform::identity(const std::string& path) {
+    struct stat st{};
+    if (path.empty() || ::stat(nativePath(path).c_str(), &st) != 0) return {};
+    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+}
+
 }  // namespace trv
 
 // ---- registering projects: appending and replacing copies ----

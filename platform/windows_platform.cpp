@@ -410,6 +410,75 @@ void showOpenWithChooser(const std::string& path) {
     }
 }
 
+// ---- walking and copying folder trees ----
+
+std::vector<Platform::FolderEntry> NativePlatform::listEntries(const std::string& folder) {
+    std::wstring pattern = toNative(folder);
+    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L':') pattern += L'\\';
+    pattern += L'*';
+    std::vector<FolderEntry> entries;
+    WIN32_FIND_DATAW found{};
+    const FindHandle h(::FindFirstFileW(pattern.c_str(), &found));
+    if (!h.valid()) return entries;
+    do {
+        const std::wstring_view name(found.cFileName);
+        if (name == L"." || name == L"..") continue;
+        EntryKind kind = EntryKind::File;
+        if (isDirectory(found.dwFileAttributes)) {
+            // Symbolic links and junctions; other reparse points on folders
+            // (files kept in the cloud, deduplicated ones) are real folders.
+            const bool link = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+                              (found.dwReserved0 == IO_REPARSE_TAG_SYMLINK ||
+                               found.dwReserved0 == IO_REPARSE_TAG_MOUNT_POINT);
+            kind = link ? EntryKind::FolderLink : EntryKind::Folder;
+        }
+        entries.push_back({narrow(name), kind});
+    } while (::FindNextFileW(h.get(), &found));
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return lessNoCase(a.name, b.name); });
+    return entries;
+}
+
+bool NativePlatform::copyFileReplacing(const std::string& from, const std::string& to) {
+    const std::wstring source = toNative(from);
+    const std::wstring target = storedSpelling(toNative(to));
+    const DWORD sourceAttributes = ::GetFileAttributesW(source.c_str());
+    if (sourceAttributes == INVALID_FILE_ATTRIBUTES || isDirectory(sourceAttributes)) return false;
+    const DWORD targetAttributes = ::GetFileAttributesW(target.c_str());
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES && isDirectory(targetAttributes)) return false;
+
+    // A new temporary name beside the target, then renamed over it.
+    static unsigned counter = 0;
+    const std::wstring tmp = folderOf(target) + L".trv-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                             std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++counter) + L".tmp";
+    if (!::CopyFileW(source.c_str(), tmp.c_str(), TRUE)) {
+        if (::GetLastError() != ERROR_FILE_EXISTS) ::DeleteFileW(tmp.c_str());
+        return false;
+    }
+    // CopyFileW carries a read-only source's attribute over; a read-only
+    // copy could not be replaced by the next delivery.
+    const DWORD copied = ::GetFileAttributesW(tmp.c_str());
+    if (copied != INVALID_FILE_ATTRIBUTES && (copied & FILE_ATTRIBUTE_READONLY))
+        ::SetFileAttributesW(tmp.c_str(), copied & ~DWORD{FILE_ATTRIBUTE_READONLY});
+    if (!::MoveFileExW(tmp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ::DeleteFileW(tmp.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string NativePlatform::identity(const std::string& path) {
+    if (path.empty()) return {};
+    // Opened for no access at all, which folders and files in use allow.
+    const FileHandle h(::CreateFileW(toNative(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!h.valid()) return {};
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(h.get(), &info)) return {};
+    return std::to_string(info.dwVolumeSerialNumber) + ":" + std::to_string(info.nFileIndexHigh) + ":" +
+           std::to_string(info.nFileIndexLow);
+}
+
 }  // namespace trv
 
 // ---- registering projects: appending and replacing copies ----

@@ -6,6 +6,7 @@
 #include "mainwindow/form1.h"
 #include "naming/naming_handlers.h"
 #include "projects/projects.h"
+#include "tools/code_finder.h"
 #include "ui/windows.h"
 
 namespace trv::ui {
@@ -30,10 +31,13 @@ Application::Application(Platform& platform, UserInteraction& ui) : program_(pla
     addWindow(dialogs_.frmSections, sectionsDialogDescription());
     addWindow(dialogs_.frmOtherDiscip, otherDisciplinesDialogDescription());
     addWindow(projectCode_, projectCodeDescription());
+    addWindow(textScale_, textScaleDescription());
+    addWindow(copyResources_, copyResourcesDescription());
     wireForm1();
     wireHyperLinkWindow();
     wireUserCodeDialogs();
     wireProjectCodeWindow();
+    wireToolsAndDelivery();
 }
 
 void Application::addWindow(WindowModel& window, const WindowDescription& desc) {
@@ -154,6 +158,31 @@ void Application::wireProjectCodeWindow() {
     w.cmdcreateintprojcode.onClick = [&p, &w] { frmfacilprojcode_cmdcreateintprojcode_Click(p, w); };
     w.cmdchangesheet.onClick = [&p, &w] { frmfacilprojcode_cmdchangesheet_Click(p, w); };
     w.cmdcancel.onClick = [&w] { frmfacilprojcode_cmdcancel_Click(w); };
+}
+
+void Application::wireToolsAndDelivery() {
+    Program& p = program_;
+    auto& scale = textScale_;
+    auto& copy = copyResources_;
+
+    // The model file code finder on the main window.
+    p.form1.Command2.onClick = [&p] { Command2_Click(p); };
+
+    // The text size calculator: its scales listed afresh each time it loads.
+    p.form1.cmdtxtscale.onClick = [&scale] { cmdtxtscale_Click(scale); };
+    scale.onLoad = [design = scale.onLoad, &scale] {
+        if (design) design();
+        fillScaleList(scale);
+    };
+    scale.cmdtextcnv.onClick = [&p, &scale] { cmdtextcnv_Click(p, scale); };
+
+    // The resource delivery.
+    p.form1.cmdCopyres.onClick = [&copy] { cmdCopyres_Click(copy); };
+    copy.onLoad = [design = copy.onLoad, &p, &copy] {
+        if (design) design();
+        frmCopyRes_Form_Load(p, copy);
+    };
+    copy.cmdCopyresources.onClick = [&p, &copy] { cmdCopyresources_Click(p, copy); };
 }
 
 }  // namespace trv::ui

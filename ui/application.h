@@ -4,8 +4,10 @@
 #include <string>
 
 #include "app/program.h"
+#include "delivery/copy_resources.h"
 #include "naming/user_code_dialogs.h"
 #include "projects/project_creation_window.h"
+#include "tools/text_scale.h"
 #include "ui/window_description.h"
 
 namespace trv::ui {
@@ -40,10 +42,13 @@ private:
     void wireHyperLinkWindow();
     void wireUserCodeDialogs();
     void wireProjectCodeWindow();
+    void wireToolsAndDelivery();
 
     Program program_;
     UserCodeDialogs dialogs_;
     ProjectCodeWindow projectCode_;
+    TextScaleWindow textScale_;
+    CopyResourcesWindow copyResources_;
     std::map<std::string, const WindowDescription*> descriptions_;
     std::vector<std::string> order_;
 };

@@ -20,5 +20,8 @@ const WindowDescription& otherDisciplinesDialogDescription();  // frmOtherDiscip
 // frmfacilprojcode, where a project manager creates an internal project
 // code; not modal. Further fields lie below its opening size.
 const WindowDescription& projectCodeDescription();
+// The text size calculator frmTextScale and the delivery screen frmCopyRes; not modal.
+const WindowDescription& textScaleDescription();
+const WindowDescription& copyResourcesDescription();
 
 }  // namespace trv::ui

@@ -178,6 +178,7 @@ private slots:
     void desktopEntriesGiveTheCommandLine();
     void chooserListsTheApplicationsForTheFileType();
     void chooserStartsTheChosenApplicationWithTheFile();
+    void deliveryShowsItsProgressAndCancelStopsIt();
     void screenshotsOfEveryWindowAndOfTheMainWindowEnlarged();
 };
 
@@ -502,6 +503,39 @@ void GuiTest::chooserStartsTheChosenApplicationWithTheFile() {
     QCOMPARE(title, QStringLiteral("TRV"));
     QCOMPARE(shown, QStringLiteral("Copier"));
     QTRY_VERIFY(QFile::exists(copy));
+}
+
+void GuiTest::deliveryShowsItsProgressAndCancelStopsIt() {
+    Running r;
+    const QString source = r.office.root + "/resources/Standard_documents/";
+    for (const char* name : {"a.doc", "b.doc", "c.doc", "d.doc", "e.doc"}) writeFile(source + name, name);
+    // Runs while the copy lets events through: the progress window is on
+    // show, modal, over the busy pointer; its Cancel is clicked.
+    QString title;
+    bool modal = false, busy = false;
+    QTimer::singleShot(0, this, [&] {
+        busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BusyCursor;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* cancel = w->findChild<QPushButton*>(QStringLiteral("cancel"));
+            if (!cancel || !w->isVisible()) continue;
+            title = w->windowTitle();
+            modal = w->windowModality() == Qt::ApplicationModal;
+            w->grab().save(QStringLiteral(TRV_SCREENSHOT_DIR "/progress.png"));
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        }
+    });
+    QTest::mouseClick(r.widget("cmdCopyres"), Qt::LeftButton);
+    QTest::mouseClick(r.widget("cmdCopyresources", "frmCopyRes"), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Copy resources to a delivery folder"));
+    QVERIFY(modal && busy);
+    QCOMPARE(r.ui.messages.size(), std::size_t(2));
+    QCOMPARE(r.ui.messages[1], std::string("The copy was cancelled: the delivery folder is not complete."));
+    const QDir delivered(r.office.root + "/delivery/klv2contractor/klv_resources/Standard_documents");
+    QVERIFY(delivered.exists());
+    QVERIFY(delivered.entryList(QDir::Files).size() < 5);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        QVERIFY(!w->findChild<QPushButton*>(QStringLiteral("cancel")) || !w->isVisible());
 }
 
 void GuiTest::screenshotsOfEveryWindowAndOfTheMainWindowEnlarged() {

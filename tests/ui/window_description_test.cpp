@@ -27,8 +27,7 @@ struct WindowRow {
     bool modal;
 };
 
-// Every window of the program; only the main window and the project code
-// screen can be resized.
+// Every window of the program.
 const WindowRow windows[] = {
     {"Form1", form1Description, false},
     {"frmHyperLnkMsg", hyperLinkMessageDescription, true},
@@ -37,9 +36,13 @@ const WindowRow windows[] = {
     {"frmSections", sectionsDialogDescription, false},
     {"frmOtherDiscip", otherDisciplinesDialogDescription, false},
     {"frmfacilprojcode", projectCodeDescription, false},
+    {"frmTextScale", textScaleDescription, false},
+    {"frmCopyRes", copyResourcesDescription, false},
 };
 
-bool resizable(const WindowDescription& w) { return w.name == "Form1" || w.name == "frmfacilprojcode"; }
+bool resizable(const WindowDescription& w) {
+    return w.name == "Form1" || w.name == "frmfacilprojcode" || w.name == "frmTextScale" || w.name == "frmCopyRes";
+}
 
 const ControlDescription& control(const WindowDescription& window, const std::string& name) {
     static const ControlDescription none;
@@ -74,9 +77,8 @@ TEST_F(AssembledProgram, EachWindowHasItsDescriptionNamingEveryModelControlOnce)
 
 TEST_F(AssembledProgram, EveryWiredEventIsTheHandlerTheDescriptionNames) {
     // Commands whose subsystems this build does not have yet: described, not wired.
-    const std::set<std::string> notYetBuilt = {
-        "Command2",       "cmdusemanual", "cmdModelslist",  "cmdaecsymb", "cmdncs4",
-        "cmdNcsNotation", "cmdtxtscale",  "cmdprojecsfile", "cmdCopyres", "Command1"};
+    const std::set<std::string> notYetBuilt = {"cmdusemanual", "cmdModelslist", "cmdaecsymb", "cmdncs4",
+                                               "cmdNcsNotation", "cmdprojecsfile", "Command1"};
     for (const WindowRow& row : windows) {
         WindowModel* model = app.window(row.name);
         ASSERT_NE(model, nullptr);

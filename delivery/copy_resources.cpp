@@ -1,0 +1,101 @@
+#include "delivery/copy_resources.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "app/office_paths.h"
+#include "app/program.h"
+
+namespace trv {
+
+namespace {
+
+// The program's own number for "path not found", shown for every way the
+// delivery folder can be out of reach.
+constexpr int pathNotFound = 76;
+
+// How many of the files that could not be copied the message names.
+constexpr std::size_t namedFailures = 3;
+
+// The busy pointer and the progress window for as long as it lives.
+class ProgressShown {
+public:
+    ProgressShown(UserInteraction& ui, const std::string& title) : ui_(ui) { ui_.beginProgress(title); }
+    ProgressShown(const ProgressShown&) = delete;
+    ProgressShown& operator=(const ProgressShown&) = delete;
+    ~ProgressShown() { ui_.endProgress(); }
+
+private:
+    UserInteraction& ui_;
+};
+
+}  // namespace
+
+std::vector<std::string> DeliveryOutcome::messages() const {
+    if (refusal) return {*refusal};
+    std::vector<std::string> texts{"Copied " + std::to_string(copied) + " files."};
+    if (!failed.empty()) {
+        std::string names;
+        for (std::size_t i = 0; i < std::min(failed.size(), namedFailures); ++i)
+            names += (i ? ", " : "") + failed[i];
+        texts.push_back("Could not copy " + std::to_string(failed.size()) + " files: " + names);
+    }
+    if (cancelled) texts.push_back("The copy was cancelled: the delivery folder is not complete.");
+    return texts;
+}
+
+DeliveryOutcome copyResourcesToDelivery(Platform& platform, const OfficePaths& paths, const CopyProgress& progress) {
+    DeliveryOutcome outcome;
+    const std::string destination = paths.deliveryDestination();
+    // An empty setting would make every folder relative to wherever the
+    // program was started.
+    if (destination.empty() || platform.testFolder(destination) != FolderTest::Exists) {
+        outcome.refusal = "Destination path(" + platform.displayPath(destination) +
+                          ") is not created or accessible. Error code " + std::to_string(pathNotFound) + ".";
+        return outcome;
+    }
+
+    const std::vector<std::string> tree = paths.deliveryFolders();
+    for (const std::string& folder : tree) {
+        if (platform.testFolder(folder) == FolderTest::NotFound) platform.createFolder(folder);
+    }
+
+    FolderCopy copy(platform, [&platform, &progress](int done, const std::string& current) {
+        return !progress || progress(done, platform.displayPath(current));
+    });
+    copy.passOver(tree.front());
+    for (const OfficePaths::DeliveryCopy& step : paths.deliveryPlan()) {
+        if (copy.cancelled()) break;
+        if (step.folderTree) {
+            outcome.copied += copy.CopyFolder(step.source, step.destination);
+        } else if (platform.fileExists(step.source)) {
+            copy.copySingleFile(step.source, step.destination);
+        }
+    }
+    for (const std::string& source : copy.failures()) outcome.failed.push_back(platform.displayPath(source));
+    outcome.cancelled = copy.cancelled();
+    return outcome;
+}
+
+void cmdCopyres_Click(CopyResourcesWindow& w) { w.show(); }
+
+void frmCopyRes_Form_Load(Program& p, CopyResourcesWindow& w) {
+    p.loadSettings();
+    w.cmdCopyresources.setText("Copy resources to klv2contractor Folder under " +
+                               p.platform.displayPath(p.paths.deliveryDestination()));
+}
+
+void cmdCopyresources_Click(Program& p, CopyResourcesWindow& w) {
+    p.loadSettings();
+    DeliveryOutcome outcome;
+    {
+        const ProgressShown shown(p.ui, w.caption);
+        outcome = copyResourcesToDelivery(p.platform, p.paths, [&p](int done, const std::string& current) {
+            return p.ui.progress(done, current);
+        });
+    }
+    // The normal pointer is back before the first message.
+    for (const std::string& text : outcome.messages()) p.message(text);
+}
+
+}  // namespace trv

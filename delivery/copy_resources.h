@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/controls.h"
+#include "delivery/folder_copy.h"
+
+namespace trv {
+
+struct Program;
+class OfficePaths;
+
+// frmCopyRes: one large button that copies the resources, the CAD
+// standards and the program into the delivery tree "klv2contractor".
+struct CopyResourcesWindow : WindowModel {
+    CopyResourcesWindow() : WindowModel("frmCopyRes") {}
+    Control& cmdCopyresources = controls.add("cmdCopyresources");
+};
+
+// What a delivery did.
+struct DeliveryOutcome {
+    // Set when the delivery folder could not be reached: the message, and
+    // nothing was created or copied.
+    std::optional<std::string> refusal;
+    // Entries listed in the five folder trees (the single files do not count).
+    int copied = 0;
+    // Source files that exist but could not be copied, as the user reads paths.
+    std::vector<std::string> failed;
+    bool cancelled = false;
+
+    // The messages to show, in order.
+    std::vector<std::string> messages() const;
+};
+
+// Makes the delivery tree under the delivery folder and copies the plan into
+// it: the five folder trees, counted, then the three single files.
+DeliveryOutcome copyResourcesToDelivery(Platform& platform, const OfficePaths& paths, const CopyProgress& progress);
+
+// The main window's "Copy resources " button shows the screen, not modally.
+void cmdCopyres_Click(CopyResourcesWindow& w);
+// The screen is loaded: the button names the delivery folder.
+void frmCopyRes_Form_Load(Program& p, CopyResourcesWindow& w);
+// The delivery, with the busy pointer and the progress of the front end.
+void cmdCopyresources_Click(Program& p, CopyResourcesWindow& w);
+
+}  // namespace trv

@@ -1,0 +1,3 @@
+set -e
+[ ! -e delivery ]
+[ -z "$(find . -name klv2contractor)" ]

@@ -1,0 +1,2 @@
+rm -rf delivery
+printf 'doc' > resources/Standard_documents/a.doc
