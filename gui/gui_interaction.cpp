@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QStringList>
 #include <QtDebug>
 #include <algorithm>
 
@@ -132,15 +133,22 @@ void GuiInteraction::chooseProgramFor(const std::string& path) {
 #else
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         throw RuntimeFailure("no window system for the chooser of programs");
-    const QString file = QString::fromStdString(platform_.nativePath(path));
+    const std::string native = platform_.nativePath(path);
+    const QString file = QString::fromStdString(native);
     const QMimeType type = QMimeDatabase().mimeTypeForFile(file);
-    ProgramChooser chooser(file, applicationsFor(type, applicationFolders()), ownerWindow());
+    std::vector<std::string> typeNames{type.name().toStdString()};
+    for (const QString& alias : type.aliases()) typeNames.push_back(alias.toStdString());
+    ProgramChooser chooser(file, applicationsFor(typeNames, applicationFolders()), ownerWindow());
     if (chooser.exec() != QDialog::Accepted) return;
 
     if (const auto app = chooser.chosenApplication()) {
-        const auto command = commandFor(*app, file);
-        if (!command || !QProcess::startDetached(command->front(), command->mid(1)))
-            throw RuntimeFailure("cannot start " + app->name.toStdString());
+        const auto command = commandFor(*app, native);
+        QStringList arguments;
+        if (command)
+            for (auto it = command->begin() + 1; it != command->end(); ++it)
+                arguments.push_back(QString::fromStdString(*it));
+        if (!command || !QProcess::startDetached(QString::fromStdString(command->front()), arguments))
+            throw RuntimeFailure("cannot start " + app->name);
     } else if (!chooser.chosenProgram().isEmpty()) {
         platform_.startProgram(chooser.chosenProgram().toStdString(), path);
     }
