@@ -28,6 +28,7 @@ public:
     std::string displayPath(const std::string& path) override;
     int openDocument(const std::string& path) override;
     void startProgram(const std::string& program, const std::string& argument) override;
+    void removeFile(const std::string& path) override;
 
     // The path in the form the operating system takes, with the folders that
     // exist under another letter case found as they are stored.

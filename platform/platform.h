@@ -88,6 +88,12 @@ public:
     // Starts `program` with `argument` in a normal, focused window, without
     // waiting for it; throws RuntimeFailure when it cannot be started.
     virtual void startProgram(const std::string& program, const std::string& argument) = 0;
+
+    // ---- removing files ----
+
+    // Deletes a file (not a folder); throws RuntimeFailure when it cannot,
+    // also when there is no such file.
+    virtual void removeFile(const std::string& path) = 0;
 };
 
 }  // namespace trv

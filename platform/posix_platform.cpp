@@ -387,4 +387,11 @@ void NativePlatform::startProgram(const std::string& program, const std::string&
         throw RuntimeFailure("cannot start " + exe);
 }
 
+void NativePlatform::removeFile(const std::string& path) {
+    const std::string native = nativePath(path);
+    if (lastComponent(path).empty()) throw RuntimeFailure("cannot delete " + native + ": no file name");
+    // unlink takes no folder, as deleting a file on Windows takes none.
+    if (::unlink(native.c_str()) != 0) throw RuntimeFailure("cannot delete " + native + ": " + std::strerror(errno));
+}
+
 }  // namespace trv
