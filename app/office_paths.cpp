@@ -68,4 +68,43 @@ std::string OfficePaths::modelTemplate(const std::string& discipline, const std:
     return s_.IndividualTemplatePath + discipline + "/" + modelType + ".dwg";
 }
 
+std::string OfficePaths::userManual() const { return s_.ResourcePath + "Standard_documents\\klv-cadd-std-07.doc"; }
+
+std::string OfficePaths::modelsList() const { return s_.ResourcePath + "Standard_documents\\klv-cadd-std-02.xls"; }
+
+std::string OfficePaths::aecSymbols() const { return s_.ResourcePath + "AEC_Resources\\docs\\AEC v3\\AppendixD.pdf"; }
+
+namespace {
+
+constexpr const char* draftingConventionsFile = "07_Drafting Conventions.pdf";
+constexpr const char* notationsFile = "11_Notations.pdf";
+
+std::string velunorNcsDocument(const AppSettings& s, const char* file) {
+    if (s.Velunor.empty()) return {};
+    return s.Velunor + "Standards\\National CAD Standard\\docs\\" + file;
+}
+
+}  // namespace
+
+std::string OfficePaths::draftingConventions() const {
+    return s_.ResourcePath + "AEC_Resources\\docs\\ncs\\" + draftingConventionsFile;
+}
+
+std::string OfficePaths::notations() const { return s_.ResourcePath + "AEC_Resources\\docs\\ncs\\" + notationsFile; }
+
+std::string OfficePaths::draftingConventionsInVelunor() const {
+    return velunorNcsDocument(s_, draftingConventionsFile);
+}
+
+std::string OfficePaths::notationsInVelunor() const { return velunorNcsDocument(s_, notationsFile); }
+
+std::string OfficePaths::projectsList() const {
+    if (s_.ResourcePath.empty()) return {};
+    return s_.ResourcePath + "klvprojects.txt";
+}
+
+std::string OfficePaths::qualityReport(const std::string& project, const std::string& drawingType) const {
+    return projectFolder(project) + "\\" + project + "_" + drawingType + "_qa.txt";
+}
+
 }  // namespace trv

@@ -60,6 +60,25 @@ public:
 
     std::string modelTemplate(const std::string& discipline, const std::string& modelType) const;
 
+    // ---- reference documents, the projects list and the quality report ----
+
+    // The standard's documents in the resource folder.
+    std::string userManual() const;
+    std::string modelsList() const;
+    std::string aecSymbols() const;
+    std::string draftingConventions() const;
+    std::string notations() const;
+    // The same chapters in the CAD-standards product's folder; empty when no
+    // such folder is configured (never a path relative to the program).
+    std::string draftingConventionsInVelunor() const;
+    std::string notationsInVelunor() const;
+    // "klvprojects.txt", rebuilt from the project records; empty when no
+    // resource folder is configured.
+    std::string projectsList() const;
+    // The naming check's report in the project folder, for example
+    // KLV-13000-C000_DESIGN_qa.txt.
+    std::string qualityReport(const std::string& project, const std::string& drawingType) const;
+
 private:
     const AppSettings& s_;
 };

@@ -8,6 +8,7 @@
 #include "naming/compose.h"
 #include "naming/copy_open.h"
 #include "projects/projects.h"
+#include "tools/documents.h"
 #include "ui/windows.h"
 
 namespace trv::ui {
@@ -34,6 +35,7 @@ Application::Application(Platform& platform, UserInteraction& ui) : program_(pla
     wireForm1();
     wireHyperLinkWindow();
     wireUserCodeDialogs();
+    wireDocuments();
 }
 
 void Application::addWindow(WindowModel& window, const WindowDescription& desc) {
@@ -135,6 +137,17 @@ void Application::wireUserCodeDialogs() {
     d.frmLegElev.Command1.onClick = [&p, &d] { frmLegElev_Command1_Click(p, d.frmLegElev); };
     d.frmSections.Command1.onClick = [&p, &d] { frmSections_Command1_Click(p, d.frmSections); };
     d.frmOtherDiscip.Command1.onClick = [&p, &d] { frmOtherDiscip_Command1_Click(p, d.frmOtherDiscip); };
+}
+
+void Application::wireDocuments() {
+    Program& p = program_;
+    auto& f = p.form1;
+    f.cmdusemanual.onClick = [&p] { cmdusemanual_Click(p); };
+    f.cmdModelslist.onClick = [&p] { cmdModelslist_Click(p); };
+    f.cmdncs4.onClick = [&p] { cmdncs4_Click(p); };
+    f.cmdaecsymb.onClick = [&p] { cmdaecsymb_Click(p); };
+    f.cmdNcsNotation.onClick = [&p] { cmdNcsNotation_Click(p); };
+    f.cmdprojecsfile.onClick = [&p] { cmdprojecsfile_Click(p); };
 }
 
 }  // namespace trv::ui

@@ -34,6 +34,7 @@ private:
     void wireForm1();
     void wireHyperLinkWindow();
     void wireUserCodeDialogs();
+    void wireDocuments();
 
     Program program_;
     UserCodeDialogs dialogs_;
