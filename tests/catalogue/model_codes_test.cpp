@@ -23,14 +23,21 @@ protected:
     Program p{platform, platform};
 };
 
+// Every type gets a two-character code, so every model name TRV composes has
+// the length the naming check accepts: the catalogue's code where it has one,
+// and the office's own for the two types it leaves uncoded.
 TEST_F(ModelCodeLookup, EveryListedTypeOfEveryDisciplineFindsItsCatalogueCode) {
     int looked = 0;
     for (const auto& discipline : catalogue::disciplines()) {
         for (const auto& model : discipline.models) {
+            SCOPED_TRACE(discipline.name + " / " + model.name);
             p.form1.cmbModels.setText(model.name);
             p.form1.modelTypeCode = "stale";
             modeltypecode1(p);
-            EXPECT_EQ(p.form1.modelTypeCode, model.code) << discipline.name << " / " << model.name;
+            EXPECT_EQ(p.form1.modelTypeCode.size(), 2u) << p.form1.modelTypeCode;
+            if (!model.code.empty()) {
+                EXPECT_EQ(p.form1.modelTypeCode, model.code);
+            }
             ++looked;
         }
     }
