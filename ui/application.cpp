@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "app/state_files.h"
 #include "catalogue/choices.h"
+#include "check/naming_check.h"
 #include "naming/compose.h"
 #include "naming/copy_open.h"
 #include "projects/projects.h"
@@ -35,7 +36,7 @@ Application::Application(Platform& platform, UserInteraction& ui) : program_(pla
     wireForm1();
     wireHyperLinkWindow();
     wireUserCodeDialogs();
-    wireDocuments();
+    wireDocumentsAndNamingCheck();
 }
 
 void Application::addWindow(WindowModel& window, const WindowDescription& desc) {
@@ -139,7 +140,7 @@ void Application::wireUserCodeDialogs() {
     d.frmOtherDiscip.Command1.onClick = [&p, &d] { frmOtherDiscip_Command1_Click(p, d.frmOtherDiscip); };
 }
 
-void Application::wireDocuments() {
+void Application::wireDocumentsAndNamingCheck() {
     Program& p = program_;
     auto& f = p.form1;
     f.cmdusemanual.onClick = [&p] { cmdusemanual_Click(p); };
@@ -148,6 +149,7 @@ void Application::wireDocuments() {
     f.cmdaecsymb.onClick = [&p] { cmdaecsymb_Click(p); };
     f.cmdNcsNotation.onClick = [&p] { cmdNcsNotation_Click(p); };
     f.cmdprojecsfile.onClick = [&p] { cmdprojecsfile_Click(p); };
+    f.Command1.onClick = [&p] { Command1_Click(p); };
 }
 
 }  // namespace trv::ui

@@ -34,7 +34,7 @@ private:
     void wireForm1();
     void wireHyperLinkWindow();
     void wireUserCodeDialogs();
-    void wireDocuments();
+    void wireDocumentsAndNamingCheck();
 
     Program program_;
     UserCodeDialogs dialogs_;
