@@ -69,7 +69,6 @@ std::string OfficePaths::styleSheet(const std::string& project) const {
 // The file is found whatever the letter case of its name on disk.
 std::string OfficePaths::ownerUnitFile() const { return s_.ResourcePath + "Units.txt"; }
 
-std::string OfficePaths::projectsList() const { return s_.ResourcePath + "klvprojects.txt"; }
 
 std::string OfficePaths::modelCodeFile() const { return s_.ResourcePath + "vb_server\\modelfilescodes.txt"; }
 
@@ -124,6 +123,45 @@ std::vector<OfficePaths::DeliveryCopy> OfficePaths::deliveryPlan() const {
     file(r + "vb_server\\modelfilescodes.txt", d + "klv_resources\\vb_server\\modelfilescodes.txt");
     file(r + "username1.txt", d + "klv_resources\\username.txt");
     return plan;
+}
+
+std::string OfficePaths::userManual() const { return s_.ResourcePath + "Standard_documents\\klv-cadd-std-07.doc"; }
+
+std::string OfficePaths::modelsList() const { return s_.ResourcePath + "Standard_documents\\klv-cadd-std-02.xls"; }
+
+std::string OfficePaths::aecSymbols() const { return s_.ResourcePath + "AEC_Resources\\docs\\AEC v3\\AppendixD.pdf"; }
+
+namespace {
+
+constexpr const char* draftingConventionsFile = "07_Drafting Conventions.pdf";
+constexpr const char* notationsFile = "11_Notations.pdf";
+
+std::string velunorNcsDocument(const AppSettings& s, const char* file) {
+    if (s.Velunor.empty()) return {};
+    return s.Velunor + "Standards\\National CAD Standard\\docs\\" + file;
+}
+
+}  // namespace
+
+std::string OfficePaths::draftingConventions() const {
+    return s_.ResourcePath + "AEC_Resources\\docs\\ncs\\" + draftingConventionsFile;
+}
+
+std::string OfficePaths::notations() const { return s_.ResourcePath + "AEC_Resources\\docs\\ncs\\" + notationsFile; }
+
+std::string OfficePaths::draftingConventionsInVelunor() const {
+    return velunorNcsDocument(s_, draftingConventionsFile);
+}
+
+std::string OfficePaths::notationsInVelunor() const { return velunorNcsDocument(s_, notationsFile); }
+
+std::string OfficePaths::projectsList() const {
+    if (s_.ResourcePath.empty()) return {};
+    return s_.ResourcePath + "klvprojects.txt";
+}
+
+std::string OfficePaths::qualityReport(const std::string& project, const std::string& drawingType) const {
+    return projectFolder(project) + "\\" + project + "_" + drawingType + "_qa.txt";
 }
 
 }  // namespace trv

@@ -60,8 +60,6 @@ public:
     std::string styleSheet(const std::string& project) const;
     // "Units.txt": the owner units, a name and a unit code a record.
     std::string ownerUnitFile() const;
-    // "klvprojects.txt": one record appended per project created.
-    std::string projectsList() const;
     std::string modelCodeFile() const;
     // The document the path-problem window links to.
     std::string setUpGuide() const;
@@ -92,6 +90,25 @@ public:
     // its three trees are left out: their paths would be relative to
     // wherever the program was started.
     std::vector<DeliveryCopy> deliveryPlan() const;
+
+    // ---- reference documents, the projects list and the quality report ----
+
+    // The standard's documents in the resource folder.
+    std::string userManual() const;
+    std::string modelsList() const;
+    std::string aecSymbols() const;
+    std::string draftingConventions() const;
+    std::string notations() const;
+    // The same chapters in the CAD-standards product's folder; empty when no
+    // such folder is configured (never a path relative to the program).
+    std::string draftingConventionsInVelunor() const;
+    std::string notationsInVelunor() const;
+    // "klvprojects.txt": a record appended per project created, rebuilt from
+    // the project records; empty when no resource folder is configured.
+    std::string projectsList() const;
+    // The naming check's report in the project folder, for example
+    // KLV-13000-C000_DESIGN_qa.txt.
+    std::string qualityReport(const std::string& project, const std::string& drawingType) const;
 
 private:
     const AppSettings& s_;

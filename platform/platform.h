@@ -126,6 +126,11 @@ public:
     // two paths give the same text only when they reach the same object.
     // Empty when the path reaches nothing.
     virtual std::string identity(const std::string& path) = 0;
+    // ---- removing files ----
+
+    // Deletes a file (not a folder); throws RuntimeFailure when it cannot,
+    // also when there is no such file.
+    virtual void removeFile(const std::string& path) = 0;
 };
 
 }  // namespace trv

@@ -532,4 +532,11 @@ void NativePlatform::replaceWithCopy(const std::string& from, const std::string&
     }
 }
 
+void NativePlatform::removeFile(const std::string& path) {
+    const std::string native = nativePath(path);
+    if (lastComponent(path).empty()) throw RuntimeFailure("cannot delete " + native + ": no file name");
+    // unlink takes no folder, as deleting a file on Windows takes none.
+    if (::unlink(native.c_str()) != 0) throw RuntimeFailure("cannot delete " + native + ": " + std::strerror(errno));
+}
+
 }  // namespace trv

@@ -395,6 +395,13 @@ void NativePlatform::startProgram(const std::string& program, const std::string&
     ::CloseHandle(started.hProcess);
 }
 
+void NativePlatform::removeFile(const std::string& path) {
+    const std::wstring native = toNative(path);
+    if (lastComponent(native).empty()) throw RuntimeFailure(describe("cannot delete", native, ERROR_INVALID_NAME));
+    // DeleteFileW refuses folders and read-only files.
+    if (!::DeleteFileW(native.c_str())) throw RuntimeFailure(describe("cannot delete", native, ::GetLastError()));
+}
+
 void showOpenWithChooser(const std::string& path) {
     const std::wstring file = toNative(path);
     SHELLEXECUTEINFOW request{};

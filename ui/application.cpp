@@ -3,10 +3,12 @@
 #include <initializer_list>
 
 #include "catalogue/choices.h"
+#include "check/naming_check.h"
 #include "mainwindow/form1.h"
 #include "naming/naming_handlers.h"
 #include "projects/projects.h"
 #include "tools/code_finder.h"
+#include "tools/documents.h"
 #include "ui/windows.h"
 
 namespace trv::ui {
@@ -38,6 +40,7 @@ Application::Application(Platform& platform, UserInteraction& ui) : program_(pla
     wireUserCodeDialogs();
     wireProjectCodeWindow();
     wireToolsAndDelivery();
+    wireDocumentsAndNamingCheck();
 }
 
 void Application::addWindow(WindowModel& window, const WindowDescription& desc) {
@@ -183,6 +186,18 @@ void Application::wireToolsAndDelivery() {
         frmCopyRes_Form_Load(p, copy);
     };
     copy.cmdCopyresources.onClick = [&p, &copy] { cmdCopyresources_Click(p, copy); };
+}
+
+void Application::wireDocumentsAndNamingCheck() {
+    Program& p = program_;
+    auto& f = p.form1;
+    f.cmdusemanual.onClick = [&p] { cmdusemanual_Click(p); };
+    f.cmdModelslist.onClick = [&p] { cmdModelslist_Click(p); };
+    f.cmdncs4.onClick = [&p] { cmdncs4_Click(p); };
+    f.cmdaecsymb.onClick = [&p] { cmdaecsymb_Click(p); };
+    f.cmdNcsNotation.onClick = [&p] { cmdNcsNotation_Click(p); };
+    f.cmdprojecsfile.onClick = [&p] { cmdprojecsfile_Click(p); };
+    f.Command1.onClick = [&p] { Command1_Click(p); };
 }
 
 }  // namespace trv::ui

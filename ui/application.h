@@ -43,6 +43,7 @@ private:
     void wireUserCodeDialogs();
     void wireProjectCodeWindow();
     void wireToolsAndDelivery();
+    void wireDocumentsAndNamingCheck();
 
     Program program_;
     UserCodeDialogs dialogs_;

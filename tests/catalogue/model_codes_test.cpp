@@ -23,12 +23,18 @@ protected:
     Program p{platform, platform};
 };
 
+// Every type gets a two-character code, so every model name TRV composes has
+// the length the naming check accepts: the catalogue's code where it has one,
+// and the office's own for the two types it leaves uncoded.
 TEST_F(ModelCodeLookup, EveryListedTypeOfEveryDisciplineFindsItsCatalogueCode) {
     int looked = 0;
     for (const auto& discipline : catalogue::disciplines()) {
         for (const auto& model : discipline.models) {
-            EXPECT_EQ(modeltypecode1(platform, p.paths, model.name), model.code)
-                << discipline.name << " / " << model.name;
+            const std::string code = modeltypecode1(platform, p.paths, model.name);
+            EXPECT_EQ(code.size(), 2u) << discipline.name << " / " << model.name << ": " << code;
+            if (!model.code.empty()) {
+                EXPECT_EQ(code, model.code) << discipline.name << " / " << model.name;
+            }
             ++looked;
         }
     }

@@ -392,5 +392,20 @@ TEST_F(PlatformContract, OpeningAMissingDocumentReportsFileNotFound) {
     EXPECT_EQ(platform.openDocument(winPath(dir, "missing.doc")), shellFileNotFound);
 }
 
+// The naming check deletes its old report before it writes a new one; a
+// report spelled in other case is that report.
+TEST_F(PlatformContract, RemoveFileDeletesOneFileAndRefusesWhatItCannotDelete) {
+    dir.write("KLV-13000-C000/KLV-13000-C000_DESIGN_qa.txt", "old");
+    dir.write("KLV-13000-C000/KLV-13000-C000_AS-BUILT_qa.txt", "kept");
+    platform.removeFile(winPath(dir, "klv-13000-c000\\klv-13000-c000_design_QA.TXT"));
+    EXPECT_EQ(dir.entries("KLV-13000-C000"), (std::set<std::string>{"KLV-13000-C000_AS-BUILT_qa.txt"}));
+
+    dir.mkdir("KLV-13000-C000/DESIGN");
+    for (const char* path : {"KLV-13000-C000\\KLV-13000-C000_DESIGN_qa.txt", "KLV-13000-C000\\DESIGN",
+                             "missing\\KLV-13000-C000_DESIGN_qa.txt"})
+        EXPECT_THROW(platform.removeFile(winPath(dir, path)), RuntimeFailure) << path;
+    EXPECT_EQ(dir.entries("KLV-13000-C000"), (std::set<std::string>{"DESIGN", "KLV-13000-C000_AS-BUILT_qa.txt"}));
+}
+
 }  // namespace
 }  // namespace trv

@@ -1,0 +1,140 @@
+#include "check/naming_check.h"
+
+#include <exception>
+#include <iterator>
+#include <string_view>
+
+#include "app/program.h"
+#include "catalogue/check_tables.h"
+#include "catalogue/tables.h"
+#include "check/name_rules.h"
+#include "check/quality_report.h"
+#include "app/saved_choices.h"
+#include "tools/documents.h"
+
+namespace trv {
+namespace check {
+namespace {
+
+const char* const checkFailed = "Error in analyzing files names(naming check) !!!";
+
+// The findings of each block, collected in one pass over the tree.
+struct Blocks {
+    std::vector<Finding> missing, length, projectCode, designator, modelType;
+};
+
+void checkFolder(Platform& platform, const CheckSubject& s, const std::string& discipline, FolderKind kind,
+                 const std::string& folder, Blocks& out) {
+    if (platform.testFolder(folder) == FolderTest::NotFound) {
+        out.missing.push_back({Rule::MissingFolder, discipline, kind, folder, {}});
+        return;
+    }
+    const catalogue::Discipline* row = catalogue::findDiscipline(discipline);
+    const std::string designator = row ? row->code : std::string();
+    // Model file type codes are tested in the model folders of design drawings only.
+    const std::vector<std::string>* accepted = nullptr;
+    if (kind == FolderKind::Model && s.drawingType == "DESIGN")
+        accepted = catalogue::acceptedModelTypeCodes(discipline);
+
+    for (std::string& name : platform.listFiles(folder)) {
+        auto add = [&](Rule rule, std::vector<Finding>& block) {
+            block.push_back({rule, discipline, kind, folder, name});
+        };
+        if (!lengthFits(name, kind)) add(Rule::Length, out.length);
+        if (!projectCodeFits(name, s.internalCode)) add(Rule::ProjectCode, out.projectCode);
+        if (!designatorFits(name, designator)) add(Rule::Designator, out.designator);
+        if (accepted && !modelTypeFits(name, *accepted)) add(Rule::ModelType, out.modelType);
+    }
+}
+
+// A project code names folders and the report: it must stay one folder name.
+bool isSafeProjectCode(const std::string& code) {
+    if (code.empty() || code == "." || code == "..") return false;
+    for (const char c : code) {
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<Finding> checkDrawingNames(Platform& platform, const OfficePaths& paths, const CheckSubject& s) {
+    Blocks blocks;
+    for (const std::string& d : catalogue::checkedDisciplines()) {
+        const std::string folder = paths.disciplineFolder(s.projectCode, s.drawingType, d);
+        if (platform.testFolder(folder) == FolderTest::NotFound) {
+            // Nothing below a missing folder is reported or listed.
+            blocks.missing.push_back({Rule::MissingFolder, d, FolderKind::Discipline, folder, {}});
+            continue;
+        }
+        checkFolder(platform, s, d, FolderKind::Model, paths.modelFolder(s.projectCode, s.drawingType, d),
+                    blocks);
+        checkFolder(platform, s, d, FolderKind::Sheet, paths.sheetFolder(s.projectCode, s.drawingType, d),
+                    blocks);
+    }
+    std::vector<Finding> all = std::move(blocks.missing);
+    for (auto* block : {&blocks.length, &blocks.projectCode, &blocks.designator, &blocks.modelType})
+        all.insert(all.end(), std::make_move_iterator(block->begin()), std::make_move_iterator(block->end()));
+    return all;
+}
+
+NamingCheckOutcome runNamingCheck(Platform& platform, const OfficePaths& paths,
+                                  const std::string& drawingTypeChoice) {
+    NamingCheckOutcome outcome;
+    CheckSubject& s = outcome.subject;
+
+    if (drawingTypeChoice == "Design Drawings") {
+        s.drawingType = "DESIGN";
+    } else if (drawingTypeChoice == "As-Built Drawings") {
+        s.drawingType = "AS-BUILT";
+    } else if (const auto saved = readDrawingType(platform, paths);
+               saved.read() && (saved.value == "DESIGN" || saved.value == "AS-BUILT")) {
+        s.drawingType = saved.value;
+    } else {
+        outcome.refusal = "Please, select drawing type first.";
+        return outcome;
+    }
+
+    const auto project = readCurrentProject(platform, paths);
+    if (!project.read() || !isSafeProjectCode(project.value.code)) {
+        outcome.refusal = checkFailed;
+        return outcome;
+    }
+    s.projectCode = project.value.code;
+    s.internalCode = project.value.internalCode;
+
+    // The old report goes first, so that a report that cannot be written
+    // leaves none rather than last run's.
+    const std::string report = paths.qualityReport(s.projectCode, s.drawingType);
+    try {
+        if (platform.fileExists(report)) platform.removeFile(report);
+    } catch (const std::exception&) {
+        outcome.refusal = checkFailed;
+        return outcome;
+    }
+
+    outcome.findings = checkDrawingNames(platform, paths, s);
+    try {
+        platform.replaceFile(report, qualityReport(outcome.findings));
+        outcome.reportWritten = true;
+    } catch (const std::exception&) {
+        // No report; opening it says so.
+    }
+    return outcome;
+}
+
+}  // namespace check
+
+void Command1_Click(Program& p) {
+    p.loadSettings();
+    const auto outcome = check::runNamingCheck(p.platform, p.paths, p.form1.cmbdesignasbuilt.text());
+    if (!outcome.refusal.empty()) {
+        p.message(outcome.refusal);
+        return;
+    }
+    OpenQAReport(p.platform, p.ui, p.paths, outcome.subject.projectCode, outcome.subject.drawingType);
+}
+
+}  // namespace trv

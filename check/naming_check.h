@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/office_paths.h"
+#include "check/findings.h"
+#include "platform/platform.h"
+
+namespace trv {
+
+struct Program;
+
+namespace check {
+
+// The project and drawing type one check runs for.
+struct CheckSubject {
+    std::string projectCode;   // names the project's folder and its report
+    std::string internalCode;  // the first field of every drawing name
+    std::string drawingType;   // "DESIGN" or "AS-BUILT"
+};
+
+// Walks the drawing type's tree of the project, discipline by discipline in
+// the check's order, and returns what breaks the convention, in report
+// order: missing folders, then wrong lengths, project codes, designators and
+// (design drawings only) model file type codes. Each folder is tested and
+// listed once; only "path not found" makes a folder missing, and a folder
+// that cannot be listed contributes nothing. Subfolders are not entered.
+std::vector<Finding> checkDrawingNames(Platform& platform, const OfficePaths& paths,
+                                       const CheckSubject& subject);
+
+struct NamingCheckOutcome {
+    // The message shown instead of a report; empty when the check ran.
+    std::string refusal;
+    CheckSubject subject;
+    std::vector<Finding> findings;
+    // False when the report could not be written; there is then no report.
+    bool reportWritten = false;
+};
+
+// The whole check for the drawing type chosen in cmbdesignasbuilt (its text;
+// the saved drawing type when it holds neither entry) and the current
+// project: the old report goes, the findings are collected, and the new
+// report is written in one piece.
+NamingCheckOutcome runNamingCheck(Platform& platform, const OfficePaths& paths,
+                                  const std::string& drawingTypeChoice);
+
+}  // namespace check
+
+// The "Naming Check" button: runs the check and opens the report.
+void Command1_Click(Program& p);
+
+}  // namespace trv

@@ -1,0 +1,45 @@
+// What the case folders under tests/e2e cannot set up: an old report that
+// cannot be deleted even by an administrator.
+#include "check/naming_check.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recording_platform.h"
+#include "support/temp_folder.h"
+
+namespace trv {
+namespace {
+
+class ReportThatStays : public testing::TestSystem {
+public:
+    int listings = 0;
+    void removeFile(const std::string& path) override { throw RuntimeFailure("in use: " + path); }
+    std::vector<std::string> listFiles(const std::string& folder) override {
+        ++listings;
+        return TestSystem::listFiles(folder);
+    }
+};
+
+TEST(NamingCheck, AnOldReportThatCannotBeDeletedStopsTheCheckBeforeItLooksAtTheTree) {
+    testing::TempFolder dir;
+    AppSettings s;
+    s.ProjectPath = dir.str() + "\\";
+    s.ProjectRoot = dir.str();
+    s.UserFolder = "tester";
+    s.UserDir = s.ProjectPath + s.UserFolder;
+    const OfficePaths paths(s);
+    dir.write("tester/PROJECTS/curproject.txt", "\"KLV-13000-C000\",\"HARBOUR\",\"KLV-13000-C000\"\r\n");
+    dir.write("PROJECTS/KLV-13000-C000/KLV-13000-C000_DESIGN_qa.txt", "last week");
+    dir.write("PROJECTS/KLV-13000-C000/DESIGN/Civil/MODEL_FILES/x.dwg", "");
+
+    ReportThatStays platform;
+    const auto outcome = check::runNamingCheck(platform, paths, "Design Drawings");
+    EXPECT_EQ(outcome.refusal, "Error in analyzing files names(naming check) !!!");
+    EXPECT_TRUE(outcome.findings.empty());
+    EXPECT_FALSE(outcome.reportWritten);
+    EXPECT_EQ(platform.listings, 0);
+    EXPECT_EQ(dir.read("PROJECTS/KLV-13000-C000/KLV-13000-C000_DESIGN_qa.txt"), "last week");
+}
+
+}  // namespace
+}  // namespace trv

@@ -1,0 +1,1 @@
+[ -z "$(find projects -name '*_qa.txt')" ]

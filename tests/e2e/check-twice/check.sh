@@ -1,0 +1,3 @@
+source "$(dirname "$0")/../naming_check_tree.sh"
+same_report "$(dirname "$0")/expected-report.txt" projects/PROJECTS/KLV-13000-C000/KLV-13000-C000_DESIGN_qa.txt
+[ "$(ls projects/PROJECTS/KLV-13000-C000)" = "$(printf 'DESIGN\nKLV-13000-C000_DESIGN_qa.txt')" ]

@@ -1,0 +1,1 @@
+printf '\r\n' | cmp - resources/klvprojects.txt

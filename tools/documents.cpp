@@ -1,0 +1,126 @@
+#include "tools/documents.h"
+
+#include <exception>
+
+#include "app/program.h"
+#include "app/settings.h"
+
+namespace trv {
+namespace tools {
+namespace {
+
+// Every button but the user manual's spells it this way.
+const char* const unknowShellError = "Unknow error during ShellExecute(";
+
+}  // namespace
+
+DocumentToOpen findReferenceDocument(Platform& platform, const OfficePaths& paths,
+                                     ReferenceDocument document) {
+    std::vector<std::string> candidates;
+    DocumentToOpen found;
+    found.shellFailure = unknowShellError;
+    switch (document) {
+        case ReferenceDocument::UserManual:
+            candidates = {paths.userManual()};
+            found.missingMessage = "Can not find file " + platform.displayPath(paths.userManual());
+            found.shellFailure = "Unknown error during ShellExecute(";
+            break;
+        case ReferenceDocument::ModelsList:
+            candidates = {paths.modelsList()};
+            found.missingMessage = "Can not find(or copy) file klv-cadd-std-02.xls";
+            break;
+        case ReferenceDocument::DraftingConventions:
+            candidates = {paths.draftingConventions(), paths.draftingConventionsInVelunor()};
+            found.missingMessage = "Can not find file 07_Drafting Conventions.pdf";
+            break;
+        case ReferenceDocument::AecSymbols:
+            candidates = {paths.aecSymbols()};
+            found.missingMessage = "Can not find(or copy) file " + platform.displayPath(paths.aecSymbols());
+            break;
+        case ReferenceDocument::Notations:
+            candidates = {paths.notations(), paths.notationsInVelunor()};
+            found.missingMessage = "Can not find file 11_Notations.pdf";
+            break;
+    }
+    // The second candidate is looked at only when the first is not there.
+    for (const std::string& candidate : candidates) {
+        if (!candidate.empty() && platform.fileExists(candidate)) {
+            found.path = candidate;
+            break;
+        }
+    }
+    return found;
+}
+
+std::string projectsListText(const std::vector<std::string>& recordFiles) {
+    std::string text;
+    for (const std::string& content : recordFiles) {
+        // The file's lines, without their line ends (CR LF, LF or CR).
+        for (const char c : content)
+            if (c != '\r' && c != '\n') text += c;
+        text += "\r\n";
+    }
+    return text + "\r\n";
+}
+
+std::string rebuildProjectsList(Platform& platform, const OfficePaths& paths) {
+    const std::string list = paths.projectsList();
+    if (list.empty()) return {};
+    const std::string folder = paths.projectRecordFolder();
+    if (platform.testFolder(folder) != FolderTest::Exists) return list;
+    std::vector<std::string> records;
+    for (const std::string& name : platform.listFiles(folder)) {
+        try {
+            records.push_back(platform.readFile(folder + "\\" + name));
+        } catch (const std::exception&) {
+            // A record that cannot be read is left out.
+        }
+    }
+    try {
+        platform.replaceFile(list, projectsListText(records));
+    } catch (const std::exception&) {
+        // The list stays as it was and is opened as it is.
+    }
+    return list;
+}
+
+}  // namespace tools
+
+namespace {
+
+void openReferenceDocument(Program& p, tools::ReferenceDocument document) {
+    p.loadSettings();
+    const tools::DocumentToOpen found = tools::findReferenceDocument(p.platform, p.paths, document);
+    if (found.path.empty()) {
+        p.message(found.missingMessage);
+        return;
+    }
+    openDocumentOrChooser(p.platform, p.ui, found.path, found.shellFailure);
+}
+
+}  // namespace
+
+void cmdusemanual_Click(Program& p) { openReferenceDocument(p, tools::ReferenceDocument::UserManual); }
+void cmdModelslist_Click(Program& p) { openReferenceDocument(p, tools::ReferenceDocument::ModelsList); }
+void cmdncs4_Click(Program& p) { openReferenceDocument(p, tools::ReferenceDocument::DraftingConventions); }
+void cmdaecsymb_Click(Program& p) { openReferenceDocument(p, tools::ReferenceDocument::AecSymbols); }
+void cmdNcsNotation_Click(Program& p) { openReferenceDocument(p, tools::ReferenceDocument::Notations); }
+
+void cmdprojecsfile_Click(Program& p) {
+    p.loadSettings();
+    const std::string list = tools::rebuildProjectsList(p.platform, p.paths);
+    if (list.empty()) return;
+    openDocumentOrChooser(p.platform, p.ui, list, tools::unknowShellError);
+}
+
+void OpenQAReport(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
+                  const std::string& projectCode, const std::string& drawingType) {
+    const std::string report = paths.qualityReport(projectCode, drawingType);
+    if (!platform.fileExists(report)) {
+        ui.message("Can not find file " + platform.displayPath(report));
+        return;
+    }
+    openDocumentOrChooser(platform, ui, report, tools::unknowShellError);
+}
+
+}  // namespace trv
