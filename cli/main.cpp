@@ -1,5 +1,6 @@
 // trv-cli: the program without a screen. `trv-cli play SCRIPT` starts TRV as
-// the GUI would, plays the script against its windows and prints a transcript.
+// the GUI would, plays the script against its windows and prints a transcript;
+// `trv-cli --help` tells the commands and exit statuses.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -11,6 +12,7 @@
 #include <shellapi.h>
 #endif
 
+#include "cli/options.h"
 #include "cli/player.h"
 #include "ui/application.h"
 
@@ -39,29 +41,32 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
 #endif
 }
 
-int usage() {
-    std::cerr << "usage: trv-cli play SCRIPT [--ini PATH] [--user NAME]\n";
-    return 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args = utf8Arguments(argc, argv);
-    if (args.size() < 2 || args[0] != "play") return usage();
-    const std::string scriptPath = args[1];
+    using Action = trv::cli::Invocation::Action;
+    const trv::cli::Invocation call = trv::cli::parseArguments(utf8Arguments(argc, argv));
+    switch (call.action) {
+        case Action::Error:
+            std::cerr << call.error << '\n';
+            return 2;
+        case Action::Help:
+            std::cout << trv::cli::helpText();
+            return 0;
+        case Action::PlayHelp:
+            std::cout << trv::cli::playHelpText();
+            return 0;
+        case Action::Version:
+            std::cout << trv::cli::versionText();
+            return 0;
+        case Action::Play:
+            break;
+    }
+    const std::string& scriptPath = call.script;
     trv::cli::ScriptSystem platform(std::cout);
     trv::cli::ScriptInteraction interaction(platform, std::cout);
-    for (std::size_t i = 2; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) return usage();
-        if (args[i] == "--ini") {
-            platform.setSettingsFile(args[i + 1]);
-        } else if (args[i] == "--user") {
-            platform.setUserName(args[i + 1]);
-        } else {
-            return usage();
-        }
-    }
+    if (call.ini) platform.setSettingsFile(*call.ini);
+    if (call.user) platform.setUserName(*call.user);
     const std::u8string pathUtf8(scriptPath.begin(), scriptPath.end());
     std::ifstream in(std::filesystem::path(pathUtf8), std::ios::binary);
     if (!in) {

@@ -1,15 +1,73 @@
 // trv: the Qt front end. It reads trv.ini beside the executable, runs the
 // main window's start-up sequence and shows the windows.
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "gui/gui_interaction.h"
-#include "platform/native_platform.h"
 #include "gui/renderer.h"
+#include "gui/widgets.h"
+#include "platform/native_platform.h"
 #include "ui/application.h"
 
+namespace {
+
+const char* const helpText =
+    "usage: trv [--help | --version]\n"
+    "\n"
+    "TRV gives the CAD drawings of a design office their standard names, creates\n"
+    "them from the office's templates and opens them in the CAD program.\n"
+    "\n"
+    "It reads its folders from trv.ini in the folder of the program and opens\n"
+    "the main window; it takes no files. Qt's own options (such as -platform or\n"
+    "-style) are accepted.\n"
+    "\n"
+    "  --help, -h   shows this help\n"
+    "  --version    shows the version\n"
+    "\n"
+    "Exit status: 0 when the program ended normally or showed the help or the\n"
+    "version, 2 for an unknown option.\n";
+
+// A program of the Windows GUI subsystem has no console of its own: what it
+// writes goes to the console it was started from, if any.
+void useParentConsole() {
+#ifdef _WIN32
+    if (::AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::FILE* ignored = nullptr;
+        (void)::freopen_s(&ignored, "CONOUT$", "w", stdout);
+        (void)::freopen_s(&ignored, "CONOUT$", "w", stderr);
+    }
+#endif
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    QApplication qtApp(argc, argv);
+    // --version and --help are answered before Qt starts: they need no display.
+    for (int i = 1; i < argc; ++i) {
+        const bool version = std::strcmp(argv[i], "--version") == 0;
+        if (version || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            useParentConsole();
+            std::fputs(version ? "trv " TRV_VERSION "\n" : helpText, stdout);
+            return 0;
+        }
+    }
+
+    QApplication qtApp(argc, argv);  // takes Qt's own options out of argv
+    if (argc > 1) {
+        useParentConsole();
+        std::fprintf(stderr, "trv: unknown option '%s' (see trv --help)\n", argv[1]);
+        return 2;
+    }
     QApplication::setApplicationName(QStringLiteral("TRV"));
+    QApplication::setApplicationVersion(QStringLiteral(TRV_VERSION));
+    // The desktop entry (trv.desktop) the desktop matches the windows with.
+    QGuiApplication::setDesktopFileName(QStringLiteral("trv"));
+    QApplication::setWindowIcon(trv::gui::applicationIcon());
     // The program ends when its model says so (Cancel, the close box, the
     // path-problem window), not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);

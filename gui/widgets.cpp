@@ -45,7 +45,8 @@ void BannerText::paintEvent(QPaintEvent*) {
     p.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, shown);
 }
 
-LogoWidget::LogoWidget(QWidget* parent) : QWidget(parent), svg_(new QSvgRenderer(logoSvg(), this)) {
+LogoWidget::LogoWidget(QWidget* parent)
+    : QWidget(parent), svg_(new QSvgRenderer(QStringLiteral(":/trv/logo.svg"), this)) {
     svg_->setAspectRatioMode(Qt::KeepAspectRatio);
 }
 
@@ -54,6 +55,8 @@ void LogoWidget::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     svg_->render(&p, QRectF(rect()));
 }
+
+QIcon applicationIcon() { return QIcon(QStringLiteral(":/trv/icons/trv.svg")); }
 
 void FormWidget::closeEvent(QCloseEvent* event) {
     event->ignore();

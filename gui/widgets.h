@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -51,7 +52,7 @@ private:
     QString text_;
 };
 
-// The organisation's mark, drawn from the SVG in logo.cpp.
+// The program's mark, drawn from data/logo.svg (compiled in as a Qt resource).
 class LogoWidget : public QWidget {
     Q_OBJECT
 public:
@@ -76,7 +77,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 };
 
-// The SVG text of the logo.
-QByteArray logoSvg();
+// TRV's icon (data/icons/trv.svg, compiled in), for every window.
+QIcon applicationIcon();
 
 }  // namespace trv::gui

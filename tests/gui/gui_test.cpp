@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -207,6 +208,9 @@ void GuiTest::mainWindowShowsEveryControlOfForm1() {
         QVERIFY2(r.widget(hidden)->isHidden(), hidden);
     QVERIFY(!r.widget("cmdCopyres")->isHidden());
     QCOMPARE(qobject_cast<QComboBox*>(r.widget("cmbdesignasbuilt"))->count(), 2);
+    // The logo and the icon are the SVG files compiled in from data/.
+    QVERIFY(QSvgRenderer(QStringLiteral(":/trv/logo.svg")).isValid());
+    QCOMPARE(trv::gui::applicationIcon().pixmap(32).size(), QSize(32, 32));
 }
 
 void GuiTest::everyCaptionHasRoomInItsWidget() {
