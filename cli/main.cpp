@@ -11,6 +11,7 @@
 #include <shellapi.h>
 #endif
 
+#include "cli/commands/commands.h"
 #include "cli/player.h"
 #include "ui/application.h"
 
@@ -48,6 +49,7 @@ int usage() {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args = utf8Arguments(argc, argv);
+    if (const auto status = trv::cli::runBatchCommand(args, std::cout, std::cerr)) return *status;
     if (args.size() < 2 || args[0] != "play") return usage();
     const std::string scriptPath = args[1];
     trv::cli::ScriptSystem platform(std::cout);
