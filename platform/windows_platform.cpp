@@ -552,7 +552,7 @@ bool NativePlatform::canCreateFileIn(const std::string& folder) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::wstring probe = dir + L".trv-probe-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
                                    std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++counter) + L".tmp";
-        const HANDLE h = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        const HANDLE h = ::CreateFileW(probe.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (h != INVALID_HANDLE_VALUE) {
             ::CloseHandle(h);
