@@ -50,6 +50,10 @@ std::string OfficePaths::drawingIn(const std::string& folder, const std::string&
     return folder + "\\" + name + ".dwg";
 }
 
+std::string OfficePaths::fileIn(const std::string& folder, const std::string& fileName) const {
+    return folder + "\\" + fileName;
+}
+
 std::string OfficePaths::versionMarker(const std::string& project, const std::string& version) const {
     return projectFolder(project) + "\\TRV " + version;
 }
@@ -75,7 +79,11 @@ std::string OfficePaths::modelCodeFile() const { return s_.ResourcePath + "vb_se
 std::string OfficePaths::setUpGuide() const { return s_.ResourcePath + "Standard_documents\\klv-cadd-std-06.doc"; }
 
 std::string OfficePaths::modelTemplate(const std::string& discipline, const std::string& modelType) const {
-    return s_.IndividualTemplatePath + discipline + "/" + modelType + ".dwg";
+    return modelTemplateFolder(discipline) + "/" + modelType + ".dwg";
+}
+
+std::string OfficePaths::modelTemplateFolder(const std::string& discipline) const {
+    return s_.IndividualTemplatePath + discipline;
 }
 
 std::string OfficePaths::sheetTemplate() const { return s_.SheetTemplatePath + "KLV_TEMPLATE.dwg"; }

@@ -49,6 +49,8 @@ public:
                             const std::string& discipline) const;
     // A drawing (a name without extension) in a model or sheet folder.
     std::string drawingIn(const std::string& folder, const std::string& name) const;
+    // A file of a folder by its whole name, extension included.
+    std::string fileIn(const std::string& folder, const std::string& fileName) const;
     // The version marker "TRV <version>" in the project folder.
     std::string versionMarker(const std::string& project, const std::string& version) const;
 
@@ -67,6 +69,8 @@ public:
     // ---- templates ----
 
     std::string modelTemplate(const std::string& discipline, const std::string& modelType) const;
+    // The folder of a discipline's model templates.
+    std::string modelTemplateFolder(const std::string& discipline) const;
     // "KLV_TEMPLATE.dwg": every new project's style sheet starts as a copy of it.
     std::string sheetTemplate() const;
 

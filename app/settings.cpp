@@ -55,6 +55,25 @@ void LookUpUserFolder(Platform& platform, AppSettings& settings) {
     }
 }
 
+const std::vector<SettingKey>& settingKeys() {
+    using K = SettingKey::Kind;
+    // The resource folder takes new project records, the projects list and
+    // style sheets; the projects drive the users' folders and the project
+    // trees; the delivery folder the delivery.
+    static const std::vector<SettingKey> keys = {
+        {"ResourcePath", K::Folder, true, true},
+        {"Velunor", K::Folder, false, false},
+        {"ProjectPath", K::Folder, true, true},
+        {"IndividualTemplatePath", K::Folder, true, false},
+        {"SheetTemplatePath", K::Folder, true, false},
+        {"ResourceCopyDestPath", K::Folder, true, true},
+        {"DispCreateProjBtn", K::Flag, false, false},
+        {"DispNCSBtn", K::Flag, false, false},
+        {"OpenInAutoCAD", K::Program, false, false},
+    };
+    return keys;
+}
+
 void LoadSettings(Platform& platform, UserInteraction& ui, AppSettings& s) {
     if (s.SettingsLoaded) return;
     s.SettingsLoaded = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/user_interaction.h"
@@ -26,6 +27,16 @@ struct AppSettings {
     bool DispCreateProjBtn = false;
     bool DispNCSBtn = false;
 };
+
+// The keys of trv.ini's section "Paths" in the order LoadSettings reads them.
+struct SettingKey {
+    enum class Kind { Folder, Flag, Program };
+    const char* name;
+    Kind kind;
+    bool required;      // without it the configuration stops
+    bool writtenByTRV;  // a folder TRV writes into (the others it only reads)
+};
+const std::vector<SettingKey>& settingKeys();
 
 // Loads "trv.ini" from the program's folder into `settings`, once per
 // process: every later call returns at once, also after a failed load.

@@ -35,6 +35,12 @@ std::size_t codeShift(std::string_view name) {
 
 }  // namespace
 
+std::string_view internalCodeOf(std::string_view name) { return midChars(name, 1, 14 + codeShift(name)); }
+
+std::string_view designatorOf(std::string_view name) { return midChars(name, 19 + codeShift(name), 1); }
+
+std::string_view modelTypeCodeOf(std::string_view name) { return midChars(name, 21 + codeShift(name), 2); }
+
 bool lengthFits(std::string_view name, FolderKind kind) {
     const std::size_t length = isAscii(name) ? name.size() : charCount(name);
     switch (kind) {
@@ -54,11 +60,11 @@ bool projectCodeFits(std::string_view name, std::string_view internalCode) {
 }
 
 bool designatorFits(std::string_view name, std::string_view designator) {
-    return midChars(name, 19 + codeShift(name), 1) == designator;
+    return designatorOf(name) == designator;
 }
 
 bool modelTypeFits(std::string_view name, const std::vector<std::string>& accepted) {
-    const std::string_view code = midChars(name, 21 + codeShift(name), 2);
+    const std::string_view code = modelTypeCodeOf(name);
     return std::find(accepted.begin(), accepted.end(), code) != accepted.end();
 }
 

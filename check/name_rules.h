@@ -11,6 +11,14 @@
 // short for a position yields an empty piece, which matches nothing.
 namespace trv::check {
 
+// The pieces of a name the rules look at: the internal code it begins with
+// (14 characters when character 12 is a digit, else 15), the discipline
+// designator and the model file type code behind it. Empty when the name
+// ends before the piece.
+std::string_view internalCodeOf(std::string_view name);
+std::string_view designatorOf(std::string_view name);
+std::string_view modelTypeCodeOf(std::string_view name);
+
 // A model name is 32 or 33 characters long with its extension (a 14- or
 // 15-character internal code), a sheet name 28 to 31 (a DDD or DDD-X sheet
 // number). The discipline folder itself holds no names.

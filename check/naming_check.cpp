@@ -29,21 +29,14 @@ void checkFolder(Platform& platform, const CheckSubject& s, const std::string& d
         out.missing.push_back({Rule::MissingFolder, discipline, kind, folder, {}});
         return;
     }
-    const catalogue::Discipline* row = catalogue::findDiscipline(discipline);
-    const std::string designator = row ? row->code : std::string();
-    // Model file type codes are tested in the model folders of design drawings only.
-    const std::vector<std::string>* accepted = nullptr;
-    if (kind == FolderKind::Model && s.drawingType == "DESIGN")
-        accepted = catalogue::acceptedModelTypeCodes(discipline);
-
     for (std::string& name : platform.listFiles(folder)) {
-        auto add = [&](Rule rule, std::vector<Finding>& block) {
+        for (const Rule rule : rulesBroken(name, kind, discipline, s)) {
+            auto& block = rule == Rule::Length        ? out.length
+                          : rule == Rule::ProjectCode ? out.projectCode
+                          : rule == Rule::Designator  ? out.designator
+                                                      : out.modelType;
             block.push_back({rule, discipline, kind, folder, name});
-        };
-        if (!lengthFits(name, kind)) add(Rule::Length, out.length);
-        if (!projectCodeFits(name, s.internalCode)) add(Rule::ProjectCode, out.projectCode);
-        if (!designatorFits(name, designator)) add(Rule::Designator, out.designator);
-        if (accepted && !modelTypeFits(name, *accepted)) add(Rule::ModelType, out.modelType);
+        }
     }
 }
 
@@ -59,6 +52,21 @@ bool isSafeProjectCode(const std::string& code) {
 }
 
 }  // namespace
+
+std::vector<Rule> rulesBroken(const std::string& name, FolderKind kind, const std::string& discipline,
+                              const CheckSubject& s) {
+    const catalogue::Discipline* row = catalogue::findDiscipline(discipline);
+    const std::string designator = row ? row->code : std::string();
+    const std::vector<std::string>* accepted = nullptr;
+    if (kind == FolderKind::Model && s.drawingType == "DESIGN")
+        accepted = catalogue::acceptedModelTypeCodes(discipline);
+    std::vector<Rule> broken;
+    if (!lengthFits(name, kind)) broken.push_back(Rule::Length);
+    if (!projectCodeFits(name, s.internalCode)) broken.push_back(Rule::ProjectCode);
+    if (!designatorFits(name, designator)) broken.push_back(Rule::Designator);
+    if (accepted && !modelTypeFits(name, *accepted)) broken.push_back(Rule::ModelType);
+    return broken;
+}
 
 std::vector<Finding> checkDrawingNames(Platform& platform, const OfficePaths& paths, const CheckSubject& s) {
     Blocks blocks;
@@ -98,24 +106,39 @@ NamingCheckOutcome runNamingCheck(Platform& platform, const OfficePaths& paths,
     }
 
     const auto project = readCurrentProject(platform, paths);
-    if (!project.read() || !isSafeProjectCode(project.value.code)) {
+    if (!project.read()) {
         outcome.refusal = checkFailed;
         return outcome;
     }
     s.projectCode = project.value.code;
     s.internalCode = project.value.internalCode;
+    return checkProject(platform, paths, s, true);
+}
 
-    // The old report goes first, so that a report that cannot be written
-    // leaves none rather than last run's.
-    const std::string report = paths.qualityReport(s.projectCode, s.drawingType);
-    try {
-        if (platform.fileExists(report)) platform.removeFile(report);
-    } catch (const std::exception&) {
+NamingCheckOutcome checkProject(Platform& platform, const OfficePaths& paths, const CheckSubject& subject,
+                                bool writeReport) {
+    NamingCheckOutcome outcome;
+    outcome.subject = subject;
+    const CheckSubject& s = outcome.subject;
+    if (!isSafeProjectCode(s.projectCode)) {
         outcome.refusal = checkFailed;
         return outcome;
     }
 
+    // The old report goes first, so that a report that cannot be written
+    // leaves none rather than last run's.
+    const std::string report = paths.qualityReport(s.projectCode, s.drawingType);
+    if (writeReport) {
+        try {
+            if (platform.fileExists(report)) platform.removeFile(report);
+        } catch (const std::exception&) {
+            outcome.refusal = checkFailed;
+            return outcome;
+        }
+    }
+
     outcome.findings = checkDrawingNames(platform, paths, s);
+    if (!writeReport) return outcome;
     try {
         platform.replaceFile(report, qualityReport(outcome.findings));
         outcome.reportWritten = true;

@@ -20,6 +20,12 @@ struct CheckSubject {
     std::string drawingType;   // "DESIGN" or "AS-BUILT"
 };
 
+// The rules a file name breaks in a discipline's model or sheet folder of
+// the subject, in report order. The model file type code is tested in the
+// model folders of design drawings only.
+std::vector<Rule> rulesBroken(const std::string& name, FolderKind kind, const std::string& discipline,
+                              const CheckSubject& subject);
+
 // Walks the drawing type's tree of the project, discipline by discipline in
 // the check's order, and returns what breaks the convention, in report
 // order: missing folders, then wrong lengths, project codes, designators and
@@ -38,10 +44,16 @@ struct NamingCheckOutcome {
     bool reportWritten = false;
 };
 
+// The check of a project and drawing type given as values: the project code
+// must be one folder name; when `writeReport`, the old report goes first (a
+// report that cannot be deleted stops the check) and the new one is written
+// in one piece from the findings.
+NamingCheckOutcome checkProject(Platform& platform, const OfficePaths& paths, const CheckSubject& subject,
+                                bool writeReport);
+
 // The whole check for the drawing type chosen in cmbdesignasbuilt (its text;
 // the saved drawing type when it holds neither entry) and the current
-// project: the old report goes, the findings are collected, and the new
-// report is written in one piece.
+// project as "curproject.txt" saves it, checked by checkProject with its report.
 NamingCheckOutcome runNamingCheck(Platform& platform, const OfficePaths& paths,
                                   const std::string& drawingTypeChoice);
 

@@ -13,6 +13,7 @@
 #endif
 
 #include "cli/options.h"
+#include "cli/commands/commands.h"
 #include "cli/player.h"
 #include "ui/application.h"
 
@@ -44,14 +45,16 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args = utf8Arguments(argc, argv);
+    if (const auto status = trv::cli::runBatchCommand(args, std::cout, std::cerr)) return *status;
     using Action = trv::cli::Invocation::Action;
-    const trv::cli::Invocation call = trv::cli::parseArguments(utf8Arguments(argc, argv));
+    const trv::cli::Invocation call = trv::cli::parseArguments(args);
     switch (call.action) {
         case Action::Error:
             std::cerr << call.error << '\n';
             return 2;
         case Action::Help:
-            std::cout << trv::cli::helpText();
+            std::cout << trv::cli::helpText() << "\nBatch commands:\n" << trv::cli::batchCommandsUsage();
             return 0;
         case Action::PlayHelp:
             std::cout << trv::cli::playHelpText();

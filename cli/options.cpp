@@ -57,6 +57,7 @@ Invocation parseArguments(const std::vector<std::string>& args) {
 
 const char* helpText() {
     return "usage: trv-cli play SCRIPT [--ini PATH] [--user NAME]\n"
+           "       trv-cli check | name | projects | config check | controls ...\n"
            "       trv-cli --help | --version\n"
            "\n"
            "TRV without a screen. It starts TRV exactly as the window does, plays a\n"
@@ -65,6 +66,8 @@ const char* helpText() {
            "\n"
            "Commands:\n"
            "  play SCRIPT    plays SCRIPT (see trv-cli play --help)\n"
+           "  check, name, projects, config check, controls\n"
+           "                 batch commands, below; their exit status is their own\n"
            "  --help, -h     shows this help\n"
            "  --version      shows the version\n"
            "\n"

@@ -11,10 +11,13 @@
 namespace trv {
 namespace {
 
-// The drawing type the copy and open act on, read again from its saved
-// choice file; nothing (after "Missing file : ") when it cannot be read.
+// The drawing type the copy and open act on: the one given, or read again
+// from its saved choice file; nothing (after "Missing file : ") when it
+// cannot be read.
 template <class T>
-std::optional<std::string> savedDrawingType(Platform& platform, const OfficePaths& paths, Outcome<T>& o) {
+std::optional<std::string> savedDrawingType(Platform& platform, const OfficePaths& paths, Outcome<T>& o,
+                                            const std::optional<std::string>& given = std::nullopt) {
+    if (given) return given;
     const auto saved = readDrawingType(platform, paths);
     if (saved.read()) return saved.value;
     o.refuse("Missing file : " + platform.displayPath(paths.drawingTypeFileViaUserDir()));
@@ -45,7 +48,7 @@ void writeVersionMarker(Platform& platform, const OfficePaths& paths, const std:
 Outcome<std::string> createModelDrawing(Platform& platform, const OfficePaths& paths, const ModelDrawing& d) {
     Outcome<std::string> o;
     try {
-        const auto drawingType = savedDrawingType(platform, paths, o);
+        const auto drawingType = savedDrawingType(platform, paths, o, d.drawingType);
         if (!drawingType) return o;
         if (d.discipline.empty() || d.project.code.empty() || d.name.empty())
             return o.refuse("You must define modelname, discipline and project code.");
@@ -67,7 +70,7 @@ Outcome<std::string> createModelDrawing(Platform& platform, const OfficePaths& p
 Outcome<std::string> createSheetDrawing(Platform& platform, const OfficePaths& paths, const SheetDrawing& d) {
     Outcome<std::string> o;
     try {
-        const auto drawingType = savedDrawingType(platform, paths, o);
+        const auto drawingType = savedDrawingType(platform, paths, o, d.drawingType);
         if (!drawingType) return o;
         if (d.discipline.empty() || d.project.code.empty() || d.name.empty())
             return o.refuse("You must define sheet name, discipline and project code.");

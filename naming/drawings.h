@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/outcome.h"
@@ -22,16 +23,20 @@ struct ModelDrawing {
     std::string modelType;   // the model file type: the template's name
     std::string discipline;  // the discipline list's text
     Project project;
+    // The drawing type whose folder takes the drawing; the saved one
+    // ("curdrawingtype.txt", "Missing file : " when it is not there) when not given.
+    std::optional<std::string> drawingType;
 };
 
 struct SheetDrawing {
     std::string name;        // the composed sheet file name
     std::string discipline;
     Project project;
+    std::optional<std::string> drawingType;  // as for a model drawing
 };
 
 // Copies the model template of the discipline and model file type under the
-// name into the model folder of the saved drawing type, never over an
+// name into the model folder of the drawing type, never over an
 // existing drawing, and leaves the version marker.
 Outcome<std::string> createModelDrawing(Platform& platform, const OfficePaths& paths, const ModelDrawing& d);
 // Copies the project's style sheet under the name into its sheet folder.

@@ -40,6 +40,35 @@ Project currentProjectOrThrow(Platform& platform, const OfficePaths& paths) {
 
 }  // namespace
 
+TypedEntry facilityNumberEntry(const std::string& typed) {
+    TypedEntry e;
+    const auto padded = naming::padFacilityNumber(typed);
+    if (!padded) {
+        e.refusal = "Error : Wrong input for facility number. Two digit/letter input is expected.";
+        e.wrongForm = true;
+    } else if (!naming::isSafeNamePart(*padded)) {
+        e.refusal = unsafeValueMessage("facility number", *padded);
+    } else {
+        e.value = *padded;
+    }
+    return e;
+}
+
+TypedEntry sheetNumberEntry(const std::string& typed) {
+    TypedEntry e;
+    if (typed.empty()) {
+        e.value = typed;
+    } else if (!naming::isSheetNumberForm(typed)) {
+        e.refusal = "Error : Wrong input for sheet number. DDD-X input is expected(D is digit).";
+        e.wrongForm = true;
+    } else if (const std::string number = toUpper(typed); !naming::isSafeNamePart(number)) {
+        e.refusal = unsafeValueMessage("sheet number", number);
+    } else {
+        e.value = number;
+    }
+    return e;
+}
+
 std::string unsafeValueMessage(const std::string& field, const std::string& value) {
     return "Error : The " + field + " \"" + value + "\" cannot be used in a file or folder name.";
 }
@@ -95,7 +124,8 @@ ModelNameComposition composeModelFileName(Platform& platform, const OfficePaths&
 
         // The name carries the internal code of the current project as last
         // saved, also when the code box names another.
-        if (!r.codeBox.empty()) c.project = currentProjectOrThrow(platform, paths);
+        if (!r.codeBox.empty() && r.namedProject == NamedProject::Saved)
+            c.project = currentProjectOrThrow(platform, paths);
         if (charCount(c.userCode) != 5) c.userCode = "00-00";
         c.value = naming::composeModelName(c.project.internalCode, r.facility,
                                            catalogue::disciplineCodeOf(r.discipline), modelTypeCode, c.userCode);
@@ -106,18 +136,22 @@ ModelNameComposition composeModelFileName(Platform& platform, const OfficePaths&
 }
 
 Outcome<std::string> GetProjectSheetNumber(Platform& platform, const OfficePaths& paths, const std::string& projCode,
-                                           const std::string& discipline, const std::string& strSheetNameBase) {
+                                           const std::string& discipline, const std::string& strSheetNameBase,
+                                           const std::optional<std::string>& drawingType) {
     Outcome<std::string> number;
     number.value = "000";
-    const auto drawingType = readDrawingType(platform, paths);
-    if (!drawingType.read()) {
+    std::string type;
+    if (drawingType) {
+        type = *drawingType;
+    } else if (const auto saved = readDrawingType(platform, paths); saved.read()) {
+        type = saved.value;
+    } else {
         number.say("Missing file : " + platform.displayPath(paths.drawingTypeFile()));
         return number;
     }
     std::vector<std::string> names;
     try {
-        names = platform.listFilesStartingWith(paths.sheetFolder(projCode, drawingType.value, discipline),
-                                               strSheetNameBase);
+        names = platform.listFilesStartingWith(paths.sheetFolder(projCode, type, discipline), strSheetNameBase);
     } catch (const std::exception&) {
     }
     if (const auto next = naming::nextSheetNumber(names, strSheetNameBase)) {
@@ -144,12 +178,14 @@ SheetNameComposition composeSheetFileName(Platform& platform, const OfficePaths&
         if (!naming::isSafeFolderName(r.discipline))
             return stop(unsafeValueMessage("discipline", r.discipline));
 
-        c.project = currentProjectOrThrow(platform, paths);
+        if (r.codeBox.empty() || r.namedProject == NamedProject::Saved)
+            c.project = currentProjectOrThrow(platform, paths);
         const std::string base = naming::sheetNameBase(c.project.internalCode, r.facility,
                                                        catalogue::disciplineCodeOf(r.discipline), r.sheetTypeIndex);
         std::string number = r.sheetNumber;
         if (number.empty()) {
-            const auto next = GetProjectSheetNumber(platform, paths, c.project.internalCode, r.discipline, base);
+            const auto next =
+                GetProjectSheetNumber(platform, paths, c.project.internalCode, r.discipline, base, r.drawingType);
             c.sayAll(next);
             number = *next.value;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,25 @@ std::string unsafeValueMessage(const std::string& field, const std::string& valu
 // afresh; throws RuntimeFailure when the file cannot be read.
 std::string modeltypecode1(Platform& platform, const OfficePaths& paths, const std::string& modelType);
 
+// Whose internal code a composed name carries: the current project as
+// "curproject.txt" last saved it (the window, also when the code box names
+// another project), or the project of the code box itself (a front end that
+// keeps no saved choices).
+enum class NamedProject { Saved, CodeBox };
+
+// A typed facility or sheet number as a name takes it, or the message that
+// refuses it; `wrongForm` when the refusal is about the form (the window then
+// puts the focus into the box).
+struct TypedEntry {
+    std::optional<std::string> value;
+    std::string refusal;
+    bool wrongForm = false;
+};
+// Padded to two characters and upper-cased.
+TypedEntry facilityNumberEntry(const std::string& typed);
+// DDD-X upper-cased; an empty text stays empty (the next free number).
+TypedEntry sheetNumberEntry(const std::string& typed);
+
 struct ModelNameRequest {
     std::string codeBox;     // the hidden project code box
     std::string discipline;  // the discipline list's text
@@ -38,6 +58,7 @@ struct ModelNameRequest {
     naming::DialogResults dialogResults;  // the last results of that dialog
     std::string userCode;                 // kept when no dialog applies
     Project project;                      // the project worked on so far
+    NamedProject namedProject = NamedProject::Saved;
 };
 
 // The model name, and what the composition leaves behind for the next event
@@ -57,6 +78,10 @@ struct SheetNameRequest {
     std::string facility;     // padded and upper-cased
     std::string sheetNumber;  // typed DDD-X, upper-cased, or empty for the next free one
     Project project;
+    NamedProject namedProject = NamedProject::Saved;
+    // The drawing type whose sheet folder gives the next free number; the
+    // saved one ("curdrawingtype.txt") when not given.
+    std::optional<std::string> drawingType;
 };
 
 struct SheetNameComposition : Outcome<std::string> {
@@ -66,10 +91,11 @@ struct SheetNameComposition : Outcome<std::string> {
 SheetNameComposition composeSheetFileName(Platform& platform, const OfficePaths& paths, const SheetNameRequest& r);
 
 // The next free sheet number after the sheets of the project's sheet folder
-// of the saved drawing type and the discipline that begin with the name
-// base. Always gives a number: "000" after its message when the drawing type
-// is not saved or a name does not end in a number.
+// of the drawing type (the saved one when not given) and the discipline that
+// begin with the name base. Always gives a number: "000" after its message
+// when the drawing type is not saved or a name does not end in a number.
 Outcome<std::string> GetProjectSheetNumber(Platform& platform, const OfficePaths& paths, const std::string& projCode,
-                                           const std::string& discipline, const std::string& strSheetNameBase);
+                                           const std::string& discipline, const std::string& strSheetNameBase,
+                                           const std::optional<std::string>& drawingType = std::nullopt);
 
 }  // namespace trv

@@ -155,6 +155,29 @@ std::string userCodeFrom(UserCodeDialogKind kind, const DialogResults& r) {
     return {};
 }
 
+std::optional<DialogResults> dialogEntriesOf(UserCodeDialogKind kind, std::string_view userCode) {
+    if (kind == UserCodeDialogKind::None) return std::nullopt;
+    const std::string code = toUpper(userCode);
+    DialogResults r;
+    std::string_view rest = code;
+    static constexpr std::array<const char*, 6> types = {"Floor",   "Basement", "Elevations",
+                                                         "Details", "Legend",   "Schedule"};
+    for (const char* type : types) {
+        const std::string letter = letterFor(kind, type);
+        if (!letter.empty() && rest.starts_with(letter)) {
+            r.tdrawingtype = type;
+            rest.remove_prefix(letter.size());
+            break;
+        }
+    }
+    const std::string_view separator = kind == UserCodeDialogKind::OtherDisciplines ? "-" : "-P";
+    const auto at = rest.find(separator);
+    if (at == std::string_view::npos) return std::nullopt;
+    r.fbnumber = rest.substr(0, at);
+    r.partnumber = rest.substr(at + separator.size());
+    return r;
+}
+
 std::string composeModelName(std::string_view internalCode, std::string_view facility,
                              std::string_view disciplineCode, std::string_view modelTypeCode,
                              std::string_view userCode) {

@@ -48,6 +48,13 @@ AppliedDialog applyDialogEntries(UserCodeDialogKind kind, DialogResults entered)
 // would refuse them, so a rejected entry never reaches a name.
 std::string userCodeFrom(UserCodeDialogKind kind, const DialogResults& r);
 
+// The dialog entries that give a typed user code (F1-P0, AA-P1, 01-02...),
+// read back by the form of the dialog's user code: the letter names the
+// drawing type, then the number, "-P" (just "-" in the other-disciplines
+// dialog) and the part number. Nothing when the code is not of that form.
+// "Apply" still judges the entries.
+std::optional<DialogResults> dialogEntriesOf(UserCodeDialogKind kind, std::string_view userCode);
+
 // The model file name: internal code, facility number, designator, model
 // file type code and user code joined by hyphens, upper-cased; a user code
 // that is not exactly five characters becomes "00-00".

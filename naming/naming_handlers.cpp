@@ -4,7 +4,6 @@
 #include "naming/drawings.h"
 #include "naming/name_composition.h"
 #include "naming/user_code_dialogs.h"
-#include "platform/text.h"
 
 namespace trv {
 namespace {
@@ -13,12 +12,13 @@ void show(Program& p, const std::vector<std::string>& messages) {
     for (const auto& m : messages) p.message(m);
 }
 
-// A typed value that would end up in a path and cannot: the message, the focus
-// left where it is.
-bool refuseUnsafe(Program& p, const std::string& field, const std::string& value) {
-    if (naming::isSafeNamePart(value)) return false;
-    p.message(unsafeValueMessage(field, value));
-    return true;
+// A typed entry a name cannot take: its message, and the focus in its box
+// when the form is wrong. Nothing when it is refused.
+std::optional<std::string> acceptEntry(Program& p, const TypedEntry& entry, Control& box) {
+    if (entry.value) return entry.value;
+    p.message(entry.refusal);
+    if (entry.wrongForm) box.focused = true;
+    return std::nullopt;
 }
 
 // The facility number padded, upper-cased and written back into its box (a
@@ -26,13 +26,8 @@ bool refuseUnsafe(Program& p, const std::string& field, const std::string& value
 // program ended meanwhile.
 std::optional<std::string> writeBackFacilityNumber(Program& p) {
     auto& f = p.form1;
-    const auto padded = naming::padFacilityNumber(f.txtfacilitynb.text());
-    if (!padded) {
-        p.message("Error : Wrong input for facility number. Two digit/letter input is expected.");
-        f.txtfacilitynb.focused = true;
-        return std::nullopt;
-    }
-    if (refuseUnsafe(p, "facility number", *padded)) return std::nullopt;
+    const auto padded = acceptEntry(p, facilityNumberEntry(f.txtfacilitynb.text()), f.txtfacilitynb);
+    if (!padded) return std::nullopt;
     f.txtfacilitynb.setText(*padded);
     if (p.ended) return std::nullopt;
     return padded;
@@ -75,7 +70,7 @@ std::optional<ModelDrawing> composeModel(Program& p, UserCodeDialogs& dialogs) {
     if (!c.value) return std::nullopt;
     f.txtModelname.setText(*c.value);
     showProject(f, c.project);
-    return ModelDrawing{*c.value, r.modelType, r.discipline, c.project};
+    return ModelDrawing{*c.value, r.modelType, r.discipline, c.project, std::nullopt};
 }
 
 // Composes the sheet name of the window's choices and shows it.
@@ -91,17 +86,9 @@ std::optional<SheetDrawing> composeSheet(Program& p) {
     const auto facility = writeBackFacilityNumber(p);
     if (!facility) return std::nullopt;
 
-    std::string number = f.txtSheetNmbNew.text();
-    if (!number.empty()) {
-        if (!naming::isSheetNumberForm(number)) {
-            p.message("Error : Wrong input for sheet number. DDD-X input is expected(D is digit).");
-            f.txtSheetNmbNew.focused = true;
-            return std::nullopt;
-        }
-        number = toUpper(number);
-        if (refuseUnsafe(p, "sheet number", number)) return std::nullopt;
-        f.txtSheetNmbNew.setText(number);
-    }
+    const auto number = acceptEntry(p, sheetNumberEntry(f.txtSheetNmbNew.text()), f.txtSheetNmbNew);
+    if (!number) return std::nullopt;
+    if (!number->empty()) f.txtSheetNmbNew.setText(*number);
 
     SheetNameRequest r;
     r.codeBox = f.txtprojcode.text();
@@ -109,7 +96,7 @@ std::optional<SheetDrawing> composeSheet(Program& p) {
     r.sheetType = f.cmbSheettype.text();
     r.sheetTypeIndex = f.cmbSheettype.listIndex();
     r.facility = *facility;
-    r.sheetNumber = number;
+    r.sheetNumber = *number;
     r.project = f.project;
     const auto c = composeSheetFileName(p.platform, p.paths, r);
     f.project = c.project;
@@ -118,7 +105,7 @@ std::optional<SheetDrawing> composeSheet(Program& p) {
     f.sheetName = *c.value;
     f.txtSheetname.setText(*c.value);
     showProject(f, c.project);
-    return SheetDrawing{*c.value, r.discipline, c.project};
+    return SheetDrawing{*c.value, r.discipline, c.project, std::nullopt};
 }
 
 // Opens a drawing the user was told about; a CAD program that cannot start

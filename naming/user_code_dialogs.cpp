@@ -43,21 +43,14 @@ void fillLists(OtherDisciplinesDialog& d) {
 // "Apply": the entries are stored (also when they are refused, so a refused
 // entry still replaces the previous one); accepted, the window goes, the
 // object and its results stay.
-void apply(Program& p, UserCodeDialog& d, naming::DialogResults entered, const char* numberMissingMessage,
-           const char* tooLongMessage) {
+void apply(Program& p, UserCodeDialog& d, naming::DialogResults entered) {
     const auto applied = naming::applyDialogEntries(d.kind, std::move(entered));
     d.results = applied.stored;
-    switch (applied.verdict) {
-        case naming::DialogVerdict::Accepted:
-            d.hide();
-            d.unload();
-            break;
-        case naming::DialogVerdict::NumberMissing:
-            p.message(numberMissingMessage);
-            break;
-        case naming::DialogVerdict::TooLong:
-            p.message(tooLongMessage);
-            break;
+    if (applied.verdict == naming::DialogVerdict::Accepted) {
+        d.hide();
+        d.unload();
+    } else {
+        p.message(applyRefusal(d.kind, applied.verdict));
     }
 }
 
@@ -109,26 +102,41 @@ void cmdcode12_Click(Program& p, UserCodeDialogs& dialogs) {
     f.txtModelname.setText("");
 }
 
+std::string applyRefusal(naming::UserCodeDialogKind kind, naming::DialogVerdict verdict) {
+    using K = naming::UserCodeDialogKind;
+    const bool missing = verdict == naming::DialogVerdict::NumberMissing;
+    switch (kind) {
+        case K::Architecture:
+            return missing ? "Please enter the Floor or Basement number"
+                           : "please enter only one digit for floor_basement and for part number";
+        case K::LegElev:
+            return missing ? "Please enter the Elevation,Legend,Details or Schedule number"
+                           : "please enter only 1 digit for Elevation Detail Legend Schedule number and Partnumber";
+        case K::Sections:
+            return missing ? "Please enter the Sections"
+                           : "please enter only 2 digit for Section number and one for partnumber";
+        case K::OtherDisciplines:
+            return missing ? "" : "please enter only two digits for the two first and second Digits";
+        case K::None:
+            break;
+    }
+    return {};
+}
+
 void frmArchitecture_Command1_Click(Program& p, ArchitectureDialog& d) {
-    apply(p, d, {d.cmbDrawingtype.text(), d.cmbfbnumber.text(), d.cmbpartnb.text()},
-          "Please enter the Floor or Basement number",
-          "please enter only one digit for floor_basement and for part number");
+    apply(p, d, {d.cmbDrawingtype.text(), d.cmbfbnumber.text(), d.cmbpartnb.text()});
 }
 
 void frmLegElev_Command1_Click(Program& p, LegElevDialog& d) {
-    apply(p, d, {d.cmbElevLeg.text(), d.cmbfbnumber.text(), d.cmbpartnb.text()},
-          "Please enter the Elevation,Legend,Details or Schedule number",
-          "please enter only 1 digit for Elevation Detail Legend Schedule number and Partnumber");
+    apply(p, d, {d.cmbElevLeg.text(), d.cmbfbnumber.text(), d.cmbpartnb.text()});
 }
 
 void frmSections_Command1_Click(Program& p, SectionsDialog& d) {
-    apply(p, d, {"", d.cmbfbnumber.text(), d.cmbpartnb.text()}, "Please enter the Sections",
-          "please enter only 2 digit for Section number and one for partnumber");
+    apply(p, d, {"", d.cmbfbnumber.text(), d.cmbpartnb.text()});
 }
 
 void frmOtherDiscip_Command1_Click(Program& p, OtherDisciplinesDialog& d) {
-    apply(p, d, {d.results.tdrawingtype, d.cmbfbnumber.text(), d.cmbpartnb.text()}, "",
-          "please enter only two digits for the two first and second Digits");
+    apply(p, d, {d.results.tdrawingtype, d.cmbfbnumber.text(), d.cmbpartnb.text()});
 }
 
 }  // namespace trv

@@ -89,6 +89,9 @@ void fillDialogLists(UserCodeDialog& dialog);
 // model file type, and drops the model name shown so far.
 void cmdcode12_Click(Program& p, UserCodeDialogs& dialogs);
 
+// The message "Apply" shows when the dialog refuses its entries.
+std::string applyRefusal(naming::UserCodeDialogKind kind, naming::DialogVerdict verdict);
+
 // "Apply" of each dialog.
 void frmArchitecture_Command1_Click(Program& p, ArchitectureDialog& d);
 void frmLegElev_Command1_Click(Program& p, LegElevDialog& d);

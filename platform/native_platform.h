@@ -34,6 +34,8 @@ public:
     bool copyFileReplacing(const std::string& from, const std::string& to) override;
     std::string identity(const std::string& path) override;
     void removeFile(const std::string& path) override;
+    bool canListFolder(const std::string& folder) override;
+    bool canCreateFileIn(const std::string& folder) override;
 
     // The path in the form the operating system takes, with the folders that
     // exist under another letter case found as they are stored.

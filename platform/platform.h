@@ -131,6 +131,13 @@ public:
     // Deletes a file (not a folder); throws RuntimeFailure when it cannot,
     // also when there is no such file.
     virtual void removeFile(const std::string& path) = 0;
+    // ---- checking the configuration ----
+
+    // Whether the entries of `folder` can be listed; false for a missing folder.
+    virtual bool canListFolder(const std::string& folder) = 0;
+    // Whether a new file can be created in `folder`: a probe file of a name
+    // nobody else uses is created there and removed at once.
+    virtual bool canCreateFileIn(const std::string& folder) = 0;
 };
 
 }  // namespace trv

@@ -539,4 +539,22 @@ void NativePlatform::removeFile(const std::string& path) {
     if (::unlink(native.c_str()) != 0) throw RuntimeFailure("cannot delete " + native + ": " + std::strerror(errno));
 }
 
+// ---- checking the configuration ----
+
+bool NativePlatform::canListFolder(const std::string& folder) {
+    DIR* d = ::opendir(nativePath(folder).c_str());
+    if (!d) return false;
+    ::closedir(d);
+    return true;
+}
+
+bool NativePlatform::canCreateFileIn(const std::string& folder) {
+    std::string probe = join(nativePath(folder), ".trv-probe-XXXXXX");
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
 }  // namespace trv

@@ -533,4 +533,34 @@ void NativePlatform::replaceWithCopy(const std::string& from, const std::string&
     }
 }
 
+// ---- checking the configuration ----
+
+bool NativePlatform::canListFolder(const std::string& folder) {
+    std::wstring pattern = toNative(folder);
+    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L':') pattern += L'\\';
+    pattern += L'*';
+    WIN32_FIND_DATAW found{};
+    const FindHandle h(::FindFirstFileW(pattern.c_str(), &found));
+    // Every folder that can be listed holds at least ".".
+    return h.valid();
+}
+
+bool NativePlatform::canCreateFileIn(const std::string& folder) {
+    std::wstring dir = toNative(folder);
+    if (!dir.empty() && dir.back() != L'\\' && dir.back() != L':') dir += L'\\';
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::wstring probe = dir + L".trv-probe-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                                   std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++counter) + L".tmp";
+        const HANDLE h = ::CreateFileW(probe.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (h != INVALID_HANDLE_VALUE) {
+            ::CloseHandle(h);
+            return true;
+        }
+        if (::GetLastError() != ERROR_FILE_EXISTS) return false;
+    }
+    return false;
+}
+
 }  // namespace trv

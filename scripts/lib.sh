@@ -16,6 +16,8 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building and testing TRV needs beyond a C++ toolchain.
+# What building and testing TRV needs beyond a C++ toolchain. The cases of
+# the batch commands read their JSON and CSV back with Python's standard
+# parsers (python3-minimal lacks the json module).
 trv_build_packages=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core)
+    qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core python3)

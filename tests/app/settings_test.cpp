@@ -78,6 +78,18 @@ public:
     std::map<std::string, std::string> values;
 };
 
+// The key table the configuration check reads says which keys the loader
+// cannot do without.
+TEST_F(LoadSettingsTest, TheKeyTableNamesTheKeysWithoutWhichTheLoadStops) {
+    ASSERT_EQ(settingKeys().size(), values.size());
+    for (const SettingKey& key : settingKeys()) {
+        SetUp();
+        set(key.name, std::nullopt);
+        load();
+        EXPECT_EQ(s.InitOK, !key.required) << key.name;
+    }
+}
+
 // Every folder path ends with exactly one backslash, however the file spells it.
 TEST_F(LoadSettingsTest, ACompleteFileFillsEveryField) {
     for (const std::string ending : {"", "\\"}) {

@@ -4,7 +4,10 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
+
+#include "platform/text.h"
 
 namespace trv::naming {
 namespace {
@@ -80,6 +83,37 @@ TEST(UserCode, DerivedFromDialogResults) {
     for (const auto& c : cases) {
         EXPECT_EQ(userCodeFrom(c.kind, c.results), c.expected)
             << c.results.tdrawingtype << "/" << c.results.fbnumber << "/" << c.results.partnumber;
+    }
+}
+
+// A typed user code read back into the entries of its dialog gives the same
+// code again through "Apply" and the derivation.
+TEST(UserCode, ReadBackIntoDialogEntries) {
+    using K = UserCodeDialogKind;
+    const struct {
+        K kind;
+        const char* typed;
+        std::optional<DialogResults> entries;
+    } cases[] = {
+        {K::Architecture, "F1-P0", DialogResults{"Floor", "1", "0"}},
+        {K::Architecture, "b2-p1", DialogResults{"Basement", "2", "1"}},
+        {K::LegElev, "D3-P1", DialogResults{"Details", "3", "1"}},
+        {K::LegElev, "s1-p2", DialogResults{"Schedule", "1", "2"}},
+        {K::Sections, "AA-P1", DialogResults{"", "AA", "1"}},
+        {K::OtherDisciplines, "1X-02", DialogResults{"", "1X", "02"}},
+        {K::Architecture, "F1", std::nullopt},
+        {K::OtherDisciplines, "0102", std::nullopt},
+        {K::None, "F1-P0", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto entries = dialogEntriesOf(c.kind, c.typed);
+        ASSERT_EQ(entries.has_value(), c.entries.has_value()) << c.typed;
+        if (!entries) continue;
+        EXPECT_EQ(std::tie(entries->tdrawingtype, entries->fbnumber, entries->partnumber),
+                  std::tie(c.entries->tdrawingtype, c.entries->fbnumber, c.entries->partnumber))
+            << c.typed;
+        const auto applied = applyDialogEntries(c.kind, *entries);
+        EXPECT_EQ(userCodeFrom(c.kind, applied.stored), toUpper(c.typed));
     }
 }
 

@@ -407,5 +407,17 @@ TEST_F(PlatformContract, RemoveFileDeletesOneFileAndRefusesWhatItCannotDelete) {
     EXPECT_EQ(dir.entries("KLV-13000-C000"), (std::set<std::string>{"DESIGN", "KLV-13000-C000_AS-BUILT_qa.txt"}));
 }
 
+// The configuration check's questions: a folder that is there can be listed
+// and written to, and the probe leaves nothing behind; one that is not there
+// can be neither.
+TEST_F(PlatformContract, FolderAccessIsProbedWithoutATrace) {
+    dir.mkdir("resources");
+    EXPECT_TRUE(platform.canListFolder(dir / "resources"));
+    EXPECT_TRUE(platform.canCreateFileIn(dir / "resources"));
+    EXPECT_TRUE(dir.entries("resources").empty());
+    EXPECT_FALSE(platform.canListFolder(dir / "nowhere"));
+    EXPECT_FALSE(platform.canCreateFileIn(dir / "nowhere"));
+}
+
 }  // namespace
 }  // namespace trv

@@ -1,0 +1,201 @@
+// trv-cli check: the naming check of the "Naming Check" button for one
+// registered project or every one, with the same quality reports.
+#include <ostream>
+
+#include "check/finding_details.h"
+#include "check/naming_check.h"
+#include "cli/commands/commands.h"
+#include "cli/commands/formats.h"
+#include "cli/commands/session.h"
+#include "naming/names.h"
+#include "platform/text.h"
+#include "projects/projects.h"
+
+namespace trv::cli {
+namespace {
+
+using check::Finding;
+using check::Rule;
+
+std::string ruleName(Rule rule) {
+    switch (rule) {
+        case Rule::MissingFolder:
+            return "missing folder";
+        case Rule::Length:
+            return "length";
+        case Rule::ProjectCode:
+            return "project code";
+        case Rule::Designator:
+            return "designator";
+        case Rule::ModelType:
+            return "model type";
+    }
+    return {};
+}
+
+std::string kindName(check::FolderKind kind) {
+    return kind == check::FolderKind::Discipline ? "discipline" : check::folderKindName(kind);
+}
+
+// One finding with what it means, as the outputs show it.
+struct Line {
+    std::string project, drawingType, discipline, folderKind, folder, file, rule, expected;
+    std::optional<std::string> suggested;
+};
+
+// One project and drawing type checked, or the error that stopped it.
+struct Checked {
+    std::string project, name, drawingType;
+    std::size_t findings = 0;
+    std::optional<std::string> report;  // the report written
+    std::string error;
+};
+
+struct Results {
+    std::vector<Line> lines;
+    std::vector<Checked> checked;
+};
+
+void checkOne(Session& s, const std::string& code, const std::vector<std::string>& types, bool writeReport,
+              Results& results, std::ostream& err) {
+    Checked base;
+    base.project = code;
+    // A code is a folder name; anything else is no project of this office.
+    const auto lookup = naming::isSafeFolderName(code) ? lookUpProject(s.platform, s.paths, code, {})
+                                                        : ProjectLookup{};
+    if (lookup.result != ProjectLookup::Result::Found) {
+        base.error = lookup.messages.empty() ? "no such project" : lookup.messages.back();
+        err << "trv-cli: " << code << ": " << base.error << '\n';
+        results.checked.push_back(base);
+        return;
+    }
+    base.project = toUpper(code);
+    base.name = lookup.project.name;
+    for (const std::string& type : types) {
+        Checked c = base;
+        c.drawingType = type;
+        const check::CheckSubject subject{c.project, lookup.project.internalCode, type};
+        const auto outcome = check::checkProject(s.platform, s.paths, subject, writeReport);
+        if (!outcome.refusal.empty()) {
+            c.error = outcome.refusal;
+            err << "trv-cli: " << c.project << ' ' << type << ": " << c.error << '\n';
+            results.checked.push_back(c);
+            continue;
+        }
+        const std::string report = s.paths.qualityReport(subject.projectCode, type);
+        if (outcome.reportWritten) c.report = s.platform.displayPath(report);
+        if (writeReport && !outcome.reportWritten)
+            err << "trv-cli: " << c.project << ' ' << type << ": the quality report "
+                << s.platform.displayPath(report) << " could not be written\n";
+        c.findings = outcome.findings.size();
+        for (const Finding& f : outcome.findings) {
+            results.lines.push_back({c.project, type, f.discipline, kindName(f.folderKind),
+                                     s.platform.displayPath(f.folder), f.file, ruleName(f.rule),
+                                     check::expectedForm(f, subject),
+                                     check::suggestedName(s.platform, s.paths, f, subject)});
+            if (f.rule == Rule::MissingFolder) results.lines.back().expected = "the folder " + results.lines.back().folder;
+        }
+        results.checked.push_back(c);
+    }
+}
+
+void printText(const Results& r, bool reports, std::ostream& out) {
+    for (const Line& l : r.lines) {
+        out << l.project << ' ' << l.drawingType << ' ' << l.discipline;
+        if (l.folderKind != "discipline") out << ' ' << l.folderKind;
+        if (!l.file.empty()) out << ' ' << l.file;
+        out << ": " << l.rule << "; expected " << l.expected;
+        if (l.suggested) out << "; suggested " << *l.suggested;
+        out << '\n';
+    }
+    for (const Checked& c : r.checked) {
+        if (!c.error.empty()) continue;
+        out << c.project << ' ' << c.drawingType << ": " << c.findings << (c.findings == 1 ? " finding" : " findings");
+        if (reports) out << "; report " << (c.report ? *c.report : std::string("not written"));
+        out << '\n';
+    }
+}
+
+void printJson(const Results& r, std::ostream& out) {
+    std::vector<std::string> checked, findings;
+    for (const Checked& c : r.checked) {
+        checked.push_back(jsonObject({{"project", jsonString(c.project)},
+                                      {"name", jsonString(c.name)},
+                                      {"drawing_type", jsonOptional(c.drawingType.empty() ? std::nullopt
+                                                                                          : std::optional(c.drawingType))},
+                                      {"findings", std::to_string(c.findings)},
+                                      {"report", jsonOptional(c.report)},
+                                      {"error", jsonOptional(c.error.empty() ? std::nullopt : std::optional(c.error))}}));
+    }
+    for (const Line& l : r.lines) {
+        findings.push_back(jsonObject({{"project", jsonString(l.project)},
+                                       {"drawing_type", jsonString(l.drawingType)},
+                                       {"discipline", jsonString(l.discipline)},
+                                       {"folder_kind", jsonString(l.folderKind)},
+                                       {"folder", jsonString(l.folder)},
+                                       {"file", jsonOptional(l.file.empty() ? std::nullopt : std::optional(l.file))},
+                                       {"rule", jsonString(l.rule)},
+                                       {"expected", jsonString(l.expected)},
+                                       {"suggested", jsonOptional(l.suggested)}}));
+    }
+    out << "{\"checked\": " << jsonArray(checked) << ",\n\"findings\": " << jsonArray(findings) << "}\n";
+}
+
+void printCsv(const Results& r, std::ostream& out) {
+    out << csvRecord({"project", "drawing_type", "discipline", "folder_kind", "folder", "file", "rule", "expected",
+                      "suggested"});
+    for (const Line& l : r.lines)
+        out << csvRecord({l.project, l.drawingType, l.discipline, l.folderKind, l.folder, l.file, l.rule, l.expected,
+                          l.suggested.value_or("")});
+}
+
+}  // namespace
+
+int checkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto a = parseArguments(args, {"--project", "--type", "--format"}, {"--all", "--no-report"}, err);
+    if (!a) return statusError;
+    if (!a->words.empty()) return badArguments(err, "check takes no word " + a->words[0]);
+    if (a->has("--project") == a->has("--all")) return badArguments(err, "check needs --project CODE or --all");
+    std::vector<std::string> types;
+    const std::string type = a->value("--type").value_or("both");
+    if (type == "design" || type == "both") types.push_back("DESIGN");
+    if (type == "as-built" || type == "both") types.push_back("AS-BUILT");
+    if (types.empty()) return badArguments(err, "--type is design, as-built or both");
+    const auto format = parseFormat(a->value("--format").value_or("text"));
+    if (!format) return badArguments(err, "--format is text, json or csv");
+
+    Session s(*a);
+    if (!s.load(err)) return statusError;
+    std::vector<std::string> codes;
+    if (const auto code = a->value("--project")) {
+        codes.push_back(*code);
+    } else {
+        if (!s.platform.canListFolder(s.paths.projectRecordFolder()))
+            return badArguments(err, "cannot list the project records in " +
+                                         s.platform.displayPath(s.paths.projectRecordFolder()));
+        codes = listProjectCodes(s.platform, s.settings, s.paths);
+    }
+
+    const bool progress = a->has("--all") && standardErrorIsTerminal();
+    Results results;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        if (progress) err << "trv-cli: checking " << codes[i] << " (" << i + 1 << " of " << codes.size() << ")\n";
+        checkOne(s, codes[i], types, !a->has("--no-report"), results, err);
+    }
+    switch (*format) {
+        case Format::Text:
+            printText(results, !a->has("--no-report"), out);
+            break;
+        case Format::Json:
+            printJson(results, out);
+            break;
+        case Format::Csv:
+            printCsv(results, out);
+            break;
+    }
+    for (const Checked& c : results.checked)
+        if (!c.error.empty()) return statusError;
+    return results.lines.empty() ? statusClean : statusFound;
+}
+
+}  // namespace trv::cli

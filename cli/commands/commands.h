@@ -1,0 +1,37 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The batch commands of trv-cli: the naming check, names, the projects, the
+// configuration and the windows' controls, without a window. Each runs the
+// operations the windows run and prints what they give.
+namespace trv::cli {
+
+// Every batch command with its options, for the program's help.
+const char* batchCommandsUsage();
+
+// Runs the batch command that `args` (the program's arguments) names and
+// gives its exit status; nothing when the first word names none of them.
+std::optional<int> runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The commands, each given the words after its name. Exit status: 0 done
+// (nothing found), 1 something found or refused, 2 an error (bad arguments,
+// no usable configuration, an unknown project).
+int checkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int nameCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int projectsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int configCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int controlsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Exit statuses.
+constexpr int statusClean = 0;
+constexpr int statusFound = 1;
+constexpr int statusError = 2;
+
+// A usage error: the message, then the status for bad arguments.
+int badArguments(std::ostream& err, const std::string& message);
+
+}  // namespace trv::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// Machine-readable output of the batch commands: JSON that any standard
+// parser reads and CSV as RFC 4180 has it. Pure text functions.
+namespace trv::cli {
+
+enum class Format { Text, Json, Csv };
+// "text", "json" or "csv"; nothing for another word.
+std::optional<Format> parseFormat(std::string_view word);
+
+// A JSON string literal: quotes and backslashes escaped, control characters
+// as escapes, other characters kept as UTF-8. Bytes that are not UTF-8 (a
+// file name on a POSIX file system may hold any) become U+FFFD, so that the
+// document stays valid.
+std::string jsonString(std::string_view text);
+// A JSON object from members whose values are JSON texts already.
+std::string jsonObject(const std::vector<std::pair<std::string, std::string>>& members);
+// A JSON array of JSON texts, one element a line.
+std::string jsonArray(const std::vector<std::string>& elements);
+// A string, or null when there is none.
+std::string jsonOptional(const std::optional<std::string>& text);
+
+// One CSV record ending with CR LF; a field holding a comma, a double quote,
+// CR or LF is quoted, its double quotes doubled.
+std::string csvRecord(const std::vector<std::string>& fields);
+
+}  // namespace trv::cli

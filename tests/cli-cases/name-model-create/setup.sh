@@ -1,0 +1,1 @@
+mkdir -p templates/Civil && printf 'grading template' > "templates/Civil/Grading Plan.dwg"
