@@ -1,79 +1,39 @@
 // trv-cli: the program without a screen. `trv-cli play SCRIPT` starts TRV as
 // the GUI would, plays the script against its windows and prints a transcript.
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
-#include <shellapi.h>
 #endif
 
+#include "cli/command_line.h"
 #include "cli/player.h"
 #include "ui/application.h"
 
-namespace {
-
-// The arguments in UTF-8, as the program keeps all text. Windows hands them
-// over in the ANSI code page; the wide command line holds every character.
-std::vector<std::string> utf8Arguments(int argc, char** argv) {
-#ifdef _WIN32
-    (void)argc;
-    (void)argv;
-    std::vector<std::string> args;
-    int count = 0;
-    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    for (int i = 1; wide && i < count; ++i) {
-        const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string arg(n > 0 ? n - 1 : 0, '\0');
-        if (n > 1) ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), n, nullptr, nullptr);
-        args.push_back(std::move(arg));
-    }
-    ::LocalFree(wide);
-    ::SetConsoleOutputCP(CP_UTF8);
-    return args;
-#else
-    return {argv + 1, argv + argc};
-#endif
-}
-
-int usage() {
-    std::cerr << "usage: trv-cli play SCRIPT [--ini PATH] [--user NAME]\n";
-    return 2;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    const std::vector<std::string> args = utf8Arguments(argc, argv);
-    if (args.size() < 2 || args[0] != "play") return usage();
-    const std::string scriptPath = args[1];
-    trv::cli::ScriptSystem platform(std::cout);
-    trv::cli::ScriptInteraction interaction(platform, std::cout);
-    for (std::size_t i = 2; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) return usage();
-        if (args[i] == "--ini") {
-            platform.setSettingsFile(args[i + 1]);
-        } else if (args[i] == "--user") {
-            platform.setUserName(args[i + 1]);
-        } else {
-            return usage();
-        }
-    }
-    const std::u8string pathUtf8(scriptPath.begin(), scriptPath.end());
-    std::ifstream in(std::filesystem::path(pathUtf8), std::ios::binary);
-    if (!in) {
-        std::cerr << "trv-cli: cannot read " << scriptPath << '\n';
+#ifdef _WIN32
+    ::SetConsoleOutputCP(CP_UTF8);
+#endif
+    const auto command = trv::cli::parsePlayCommand(trv::cli::utf8Arguments(argc, argv));
+    if (!command) {
+        std::cerr << "usage: trv-cli play SCRIPT [--ini PATH] [--user NAME]\n";
         return 2;
     }
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    trv::cli::ScriptSystem platform(std::cout);
+    trv::cli::ScriptInteraction interaction(platform, std::cout);
+    if (command->ini) platform.setSettingsFile(*command->ini);
+    if (command->user) platform.setUserName(*command->user);
+    const auto lines = trv::cli::readScript(command->script);
+    if (!lines) {
+        std::cerr << "trv-cli: cannot read " << command->script << '\n';
+        return 2;
+    }
 
     trv::ui::Application app(platform, interaction);
     trv::cli::Player player(app, platform, interaction, std::cout);
-    const int status = player.play(lines);
+    const int status = player.play(*lines);
     std::cout.flush();
     return status;
 }
