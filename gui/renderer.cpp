@@ -302,10 +302,11 @@ void Renderer::flowSentences(Window& w) {
         parts.push_back({r.desc, label->text().toStdString(), choiceOf(label->font()), label->x(), label->width()});
     }
     QtTextMetrics metrics;
-    const std::vector<int> left = ui::flowSentences(parts, metrics);
+    const std::vector<ui::SentencePlace> place = ui::flowSentences(parts, metrics);
     for (std::size_t i = 0; i < labels.size(); ++i) {
+        // Qt's labels draw no background: only where each starts matters.
         QWidget* label = labels[i]->widget;
-        if (label->x() != left[i]) label->move(left[i], label->y());
+        if (label->x() != place[i].left) label->move(place[i].left, label->y());
     }
 }
 

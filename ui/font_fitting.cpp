@@ -169,10 +169,10 @@ WindowFonts fitFonts(const WindowDescription& desc, TextMetrics& metrics) {
     return result;
 }
 
-std::vector<int> flowSentences(const std::vector<SentencePart>& labels, TextMetrics& metrics) {
-    std::vector<int> left(labels.size());
+std::vector<SentencePlace> flowSentences(const std::vector<SentencePart>& labels, TextMetrics& metrics) {
+    std::vector<SentencePlace> place(labels.size());
     std::vector<std::size_t> order(labels.size());
-    for (std::size_t i = 0; i < labels.size(); ++i) left[i] = labels[i].left;
+    for (std::size_t i = 0; i < labels.size(); ++i) place[i] = {labels[i].left, labels[i].width};
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         const Twips& x = labels[a].desc->place;
@@ -189,9 +189,12 @@ std::vector<int> flowSentences(const std::vector<SentencePart>& labels, TextMetr
         double end = metrics.advance(before.font, text);
         const bool blank = (!text.empty() && text.back() == ' ') || (!after.text.empty() && after.text.front() == ' ');
         if (!text.empty() && !blank) end += metrics.advance(before.font, " ");
-        left[order[k]] = left[order[k - 1]] + std::min(static_cast<int>(end), before.width);
+        SentencePlace& first = place[order[k - 1]];
+        SentencePlace& next = place[order[k]];
+        next.left = first.left + std::min(static_cast<int>(end), before.width);
+        first.width = next.left - first.left;
     }
-    return left;
+    return place;
 }
 
 }  // namespace trv::ui

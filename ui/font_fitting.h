@@ -74,8 +74,14 @@ struct SentencePart {
     int left = 0;   // pixels at 96 dpi, where it stands now
     int width = 0;  // pixels at 96 dpi
 };
-// The left edge (pixels at 96 dpi) of each single-line label, in the order
-// given; labels that continue no other keep their place.
-std::vector<int> flowSentences(const std::vector<SentencePart>& labels, TextMetrics& metrics);
+// Where each single-line label stands, in the order given (pixels at 96
+// dpi): a label that continues another starts where its text ends; a label
+// that another continues ends where that one starts, so that none covers
+// the next. Labels that are no part of a sentence keep their place.
+struct SentencePlace {
+    int left = 0;
+    int width = 0;
+};
+std::vector<SentencePlace> flowSentences(const std::vector<SentencePart>& labels, TextMetrics& metrics);
 
 }  // namespace trv::ui
