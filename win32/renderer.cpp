@@ -176,6 +176,13 @@ Renderer::Window* Renderer::build(const std::string& windowName) {
     windows_[windowName] = std::move(w);
     ++applying_;
     for (std::size_t i = 0; i < desc->controls.size(); ++i) makeControl(*raw, i);
+    // A label fills its background; where it touches a box below it, the
+    // box's frame stays on top. Labels take no focus, so the tab order (the
+    // order of the other controls) is unchanged.
+    for (const auto& r : raw->controls) {
+        if (r.hwnd && r.desc->kind == ControlKind::Label)
+            ::SetWindowPos(r.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     applyFonts(*raw);
     layout(*raw);
     --applying_;
