@@ -55,9 +55,32 @@ std::pair<std::string, std::string> splitControlName(const std::string& name) {
 
 }  // namespace
 
-Player::Player(ui::Application& app, ScriptSystem& system, ScriptInteraction& interaction, std::ostream& out)
-    : app_(app), system_(system), out_(out) {
+void ModelDriver::click(const ScriptControl& c) {
+    if (c.model.enabled) c.model.click();
+}
+
+void ModelDriver::choose(const ScriptControl& c, int index) { c.model.setListIndex(index); }
+
+void ModelDriver::typeCharacter(const ScriptControl& c, const std::string& character) {
+    c.model.setText(c.model.text() + character);
+}
+
+void ModelDriver::setText(const ScriptControl& c, const std::string& text) { c.model.setText(text); }
+
+void ModelDriver::close(const std::string& windowName) { app_.close(windowName); }
+
+Player::Player(ui::Application& app, ScriptSystem& system, ScriptInteraction& interaction, std::ostream& out,
+               ControlDriver* driver)
+    : app_(app),
+      system_(system),
+      out_(out),
+      ownDriver_(driver ? nullptr : std::make_unique<ModelDriver>(app)),
+      driver_(driver ? *driver : *ownDriver_) {
     interaction.setModalRunner([this](const std::string& name) { runModal(name); });
+}
+
+void Player::addCommand(const std::string& name, std::size_t words, Command command) {
+    commands_[name] = {words, std::move(command)};
 }
 
 int Player::play(const std::vector<std::string>& lines) {
@@ -140,11 +163,7 @@ void Player::execute(const std::vector<std::string>& words) {
         return true;
     };
     auto kindOf = [&](const std::string& name) {
-        std::string windowName = "Form1", controlName = name;
-        if (const auto dot = name.find('.'); dot != std::string::npos) {
-            windowName = name.substr(0, dot);
-            controlName = name.substr(dot + 1);
-        }
+        const auto [windowName, controlName] = splitControlName(name);
         const ui::WindowDescription* desc = app_.desc(windowName);
         const ui::ControlDescription* c = desc ? desc->find(controlName) : nullptr;
         return c ? c->kind : ControlKind::Label;
@@ -162,7 +181,13 @@ void Player::execute(const std::vector<std::string>& words) {
     if (cmd == "close") {
         if (!need(2)) return;
         if (!app_.window(words[1])) return error("unknown window " + words[1]);
-        app_.close(words[1]);
+        driver_.close(words[1]);
+        return;
+    }
+    if (const auto own = commands_.find(cmd); own != commands_.end()) {
+        if (!need(own->second.first + 1)) return;
+        const std::string failure = own->second.second(words);
+        if (!failure.empty()) error(failure);
         return;
     }
 
@@ -176,21 +201,23 @@ void Player::execute(const std::vector<std::string>& words) {
     Control* c = findControl(words[1]);
     if (!c) return;
     const ControlKind kind = kindOf(words[1]);
+    const auto [windowName, controlName] = splitControlName(words[1]);
+    const ScriptControl target{windowName, controlName, *c, kind};
 
     // What the user does needs the control on screen; code (set, clear) does not.
     if (cmd == "click" || cmd == "choose" || cmd == "type") {
-        const WindowModel* w = app_.window(splitControlName(words[1]).first);
+        const WindowModel* w = app_.window(windowName);
         if (!w->visible) return error(words[1] + ": its window is not on show");
         if (!c->visible) return error(words[1] + " is hidden");
     }
 
     if (cmd == "click") {
-        if (c->enabled) c->click();
+        driver_.click(target);
     } else if (cmd == "choose") {
         const auto& items = c->items();
         for (std::size_t i = 0; i < items.size(); ++i) {
             if (items[i] == words[2]) {
-                c->setListIndex(static_cast<int>(i));
+                driver_.choose(target, static_cast<int>(i));
                 return;
             }
         }
@@ -205,14 +232,14 @@ void Player::execute(const std::vector<std::string>& words) {
             if (b >= 0xF0) len = 4;
             else if (b >= 0xE0) len = 3;
             else if (b >= 0xC0) len = 2;
-            c->setText(c->text() + text.substr(i, len));
+            driver_.typeCharacter(target, text.substr(i, len));
             i += len;
             if (app_.program().ended) return;
         }
     } else if (cmd == "set") {
-        c->setText(words[2]);
+        driver_.setText(target, words[2]);
     } else if (cmd == "clear") {
-        c->setText("");
+        driver_.setText(target, "");
     } else if (cmd == "print") {
         out_ << words[1] << " = \"" << escapeLineBreaks(c->text()) << '"';
         if (isList(kind)) out_ << " index=" << c->listIndex();

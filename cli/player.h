@@ -2,11 +2,14 @@
 
 #include <functional>
 #include <iosfwd>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/native_platform.h"
 #include "platform/user_interaction.h"
+#include "ui/window_description.h"
 
 namespace trv {
 class Control;
@@ -63,10 +66,59 @@ private:
     std::function<void(const std::string&)> modal_;
 };
 
+// A control a script line acts on.
+struct ScriptControl {
+    std::string window;  // the window's name
+    std::string name;    // the control's name
+    Control& model;
+    ui::ControlKind kind;
+};
+
+// How the player's actions reach the program: straight to the control
+// models (trv-cli), or as messages to the native controls of a front end
+// (trv.exe play). The player has checked that the action is possible.
+class ControlDriver {
+public:
+    virtual ~ControlDriver() = default;
+    // A click on a button or label.
+    virtual void click(const ScriptControl& c) = 0;
+    // The user picks entry `index` of a list.
+    virtual void choose(const ScriptControl& c, int index) = 0;
+    // The user types one character (UTF-8) at the end of the text.
+    virtual void typeCharacter(const ScriptControl& c, const std::string& character) = 0;
+    // The whole text replaced at once, as code does it.
+    virtual void setText(const ScriptControl& c, const std::string& text) = 0;
+    // The window's close box.
+    virtual void close(const std::string& windowName) = 0;
+};
+
+// The actions as calls on the control models.
+class ModelDriver : public ControlDriver {
+public:
+    explicit ModelDriver(ui::Application& app) : app_(app) {}
+    void click(const ScriptControl& c) override;
+    void choose(const ScriptControl& c, int index) override;
+    void typeCharacter(const ScriptControl& c, const std::string& character) override;
+    void setText(const ScriptControl& c, const std::string& text) override;
+    void close(const std::string& windowName) override;
+
+private:
+    ui::Application& app_;
+};
+
 // Plays a script against the program and writes the transcript.
 class Player {
 public:
-    Player(ui::Application& app, ScriptSystem& system, ScriptInteraction& interaction, std::ostream& out);
+    // Without a driver the actions go straight to the control models.
+    Player(ui::Application& app, ScriptSystem& system, ScriptInteraction& interaction, std::ostream& out,
+           ControlDriver* driver = nullptr);
+
+    // A command of the front end's own, taking `words` words after its name
+    // (the screenshots of trv.exe). The handler may report a script error
+    // by returning its text.
+    using Command = std::function<std::string(const std::vector<std::string>&)>;
+    void addCommand(const std::string& name, std::size_t words, Command command);
+
     // 0 when the script ran (or the program ended) and every expectation
     // held, 1 when an expectation failed, 2 for a script error.
     int play(const std::vector<std::string>& lines);
@@ -83,6 +135,9 @@ private:
     ui::Application& app_;
     ScriptSystem& system_;
     std::ostream& out_;
+    std::unique_ptr<ModelDriver> ownDriver_;
+    ControlDriver& driver_;
+    std::map<std::string, std::pair<std::size_t, Command>> commands_;
     std::vector<std::string> lines_;
     std::size_t next_ = 0;
     std::size_t lineNumber_ = 0;

@@ -3,174 +3,70 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
-#include <QtMath>
-#include <vector>
 
 namespace trv::gui {
 
 namespace {
 
-using ui::ControlKind;
+QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr double pixelsPerPoint = 96.0 / 72.0;
-constexpr int smallestPixelSize = 8;
+}  // namespace
 
-bool installed(const QString& family) {
+bool QtTextMetrics::installed(const std::string& family) {
     static const QStringList families = QFontDatabase::families();
-    return families.contains(family, Qt::CaseInsensitive);
+    return families.contains(qs(family), Qt::CaseInsensitive);
 }
 
-// The installed family for a named one; `exact` tells whether the metrics
-// are those the layout was made for.
-QString familyFor(QString wanted, bool& exact) {
-    if (wanted.isEmpty()) wanted = QStringLiteral("MS Sans Serif");
-    exact = true;
-    if (installed(wanted)) return wanted;
-    if (wanted.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0 &&
-        installed(QStringLiteral("Microsoft Sans Serif")))
-        return QStringLiteral("Microsoft Sans Serif");
-    exact = false;
-    // Arial's metric twins first, then common sans families.
-    for (const char* candidate : {"Liberation Sans", "Arimo", "Helvetica", "Noto Sans", "DejaVu Sans"}) {
-        if (installed(QLatin1String(candidate))) return QLatin1String(candidate);
-    }
-    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+std::string QtTextMetrics::systemFamily() {
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family().toStdString();
 }
 
-struct Choice {
-    QString family;
-    bool exact = true;
-    int pixelSize = 11;
-    bool bold = false;
-};
-
-Choice choiceFor(const ui::FontDescription& own, const ui::FontDescription& windowFont) {
-    Choice c;
-    c.family =
-        familyFor(QString::fromStdString(own.family.empty() ? windowFont.family : own.family), c.exact);
-    const int points =
-        own.pointSize > 0 ? own.pointSize : (windowFont.pointSize > 0 ? windowFont.pointSize : 8);
-    c.pixelSize = qRound(points * pixelsPerPoint);
-    c.bold = own.bold || (own.family.empty() && own.pointSize == 0 && windowFont.bold);
-    return c;
+double QtTextMetrics::advance(const ui::FontChoice& font, const std::string& text) {
+    return QFontMetricsF(toQFont(font)).horizontalAdvance(qs(text));
 }
 
-QFont makeFont(const Choice& c, int pixelSize, int stretch) {
-    QFont f(c.family);
+double QtTextMetrics::lineSpacing(const ui::FontChoice& font) { return QFontMetricsF(toQFont(font)).lineSpacing(); }
+
+double QtTextMetrics::wrappedHeight(const ui::FontChoice& font, const std::string& text, double width) {
+    return QFontMetricsF(toQFont(font)).boundingRect(QRectF(0, 0, width, 100000), Qt::TextWordWrap, qs(text)).height();
+}
+
+QFont toQFont(const ui::FontChoice& c) {
+    QFont f(qs(c.family));
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixelSize);
+    f.setPixelSize(c.pixelSize);
     f.setBold(c.bold);
-    f.setStretch(stretch);
+    f.setStretch(c.stretch == 100 ? int(QFont::Unstretched) : c.stretch);
     return f;
 }
 
-// The fonts to try, largest first. A stand-in family may also be narrowed
-// (its condensed face) and made a pixel or two smaller.
-std::vector<QFont> candidates(const Choice& c, int lowestSize) {
-    std::vector<QFont> fonts{makeFont(c, c.pixelSize, QFont::Unstretched)};
-    if (c.exact) {
-        for (int px = c.pixelSize - 1; px >= lowestSize; --px)
-            fonts.push_back(makeFont(c, px, QFont::Unstretched));
-        return fonts;
-    }
-    fonts.push_back(makeFont(c, c.pixelSize, QFont::SemiCondensed));
-    for (int px = c.pixelSize - 1; px >= lowestSize; --px) {
-        fonts.push_back(makeFont(c, px, QFont::Unstretched));
-        fonts.push_back(makeFont(c, px, QFont::SemiCondensed));
-    }
-    return fonts;
+ui::FontChoice choiceOf(const QFont& font) {
+    const int stretch = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
+    return {font.family().toStdString(), font.pixelSize(), font.bold(), stretch};
 }
-
-bool usesWindowFont(const ui::ControlDescription& c) { return c.font.family.empty() && c.font.pointSize == 0; }
-
-bool hasCaptionToFit(const ui::ControlDescription& c) {
-    return !c.caption.empty() && (c.kind == ControlKind::Label || c.kind == ControlKind::Button ||
-                                  c.kind == ControlKind::BannerBox);
-}
-
-// Fits a wrapped text into a box: every word on a line of its own at most.
-bool wrappedFits(const QFontMetricsF& fm, const QString& text, double width, double height) {
-    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (fm.horizontalAdvance(word) > width) return false;
-    }
-    const QRectF used = fm.boundingRect(QRectF(0, 0, width, 100000), Qt::TextWordWrap, text);
-    return used.height() <= height + 0.5;
-}
-
-}  // namespace
 
 const QFont& WindowFonts::of(const std::string& controlName) const {
     const auto it = controls.find(controlName);
     return it == controls.end() ? window : it->second;
 }
 
-bool isMultiLine(const ui::ControlDescription& control, const QFont& font) {
-    const double height = control.place.height / double(ui::twipsPerPixel);
-    return height >= 2 * QFontMetricsF(font).lineSpacing();
-}
-
-bool captionFits(const ui::ControlDescription& c, const QFont& font) {
-    if (!hasCaptionToFit(c)) return true;
-    const QFontMetricsF fm(font);
-    const QString text = QString::fromStdString(c.caption);
-    const double width = c.place.width / double(ui::twipsPerPixel);
-    const double height = c.place.height / double(ui::twipsPerPixel);
-    switch (c.kind) {
-        case ControlKind::Label:
-            if (isMultiLine(c, font)) return wrappedFits(fm, text, width, height);
-            return fm.horizontalAdvance(text) <= width;
-        case ControlKind::Button:
-            // Room inside the bevel; a second line when the button is tall enough.
-            return wrappedFits(fm, text.trimmed(), width - 8, height - 4);
-        case ControlKind::BannerBox:
-            return fm.horizontalAdvance(text.trimmed()) <= width - 4;
-        default:
-            return true;
-    }
-}
-
 WindowFonts fitFonts(const ui::WindowDescription& desc) {
-    WindowFonts result;
-    const Choice windowChoice = choiceFor({}, desc.font);
+    QtTextMetrics metrics;
+    const ui::WindowFonts chosen = ui::fitFonts(desc, metrics);
+    WindowFonts fonts;
+    fonts.window = toQFont(chosen.window);
+    for (const auto& [name, choice] : chosen.controls) fonts.controls[name] = toQFont(choice);
+    return fonts;
+}
 
-    // The window's font: the largest that leaves the fewest captions without room.
-    const auto windowCandidates = candidates(windowChoice, windowChoice.pixelSize - 1);
-    std::size_t fewest = SIZE_MAX;
-    for (const QFont& font : windowCandidates) {
-        std::size_t misfits = 0;
-        for (const auto& c : desc.controls) {
-            if (usesWindowFont(c) && !captionFits(c, font)) ++misfits;
-        }
-        if (misfits < fewest) {
-            fewest = misfits;
-            result.window = font;
-        }
-        if (misfits == 0) break;
-    }
+bool captionFits(const ui::ControlDescription& control, const QFont& font) {
+    QtTextMetrics metrics;
+    return ui::captionFits(control, choiceOf(font), metrics);
+}
 
-    for (const auto& c : desc.controls) {
-        std::vector<QFont> fonts;
-        if (usesWindowFont(c)) {
-            // Smaller than the window's font only where the caption needs it.
-            const auto all = candidates(windowChoice, smallestPixelSize);
-            bool reached = false;
-            for (const QFont& f : all) {
-                if (f == result.window) reached = true;
-                if (reached) fonts.push_back(f);
-            }
-            if (fonts.empty()) fonts.push_back(result.window);
-        } else {
-            const Choice own = choiceFor(c.font, desc.font);
-            fonts = candidates(own, smallestPixelSize);
-        }
-        QFont chosen = fonts.front();
-        for (const QFont& f : fonts) {
-            chosen = f;
-            if (captionFits(c, f)) break;
-        }
-        result.controls[c.name] = chosen;
-    }
-    return result;
+bool isMultiLine(const ui::ControlDescription& control, const QFont& font) {
+    QtTextMetrics metrics;
+    return ui::isMultiLine(control, choiceOf(font), metrics);
 }
 
 }  // namespace trv::gui

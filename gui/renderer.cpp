@@ -26,7 +26,7 @@ using ui::ControlKind;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-int pixels(int twips) { return qRound(twips / double(ui::twipsPerPixel)); }
+using ui::pixels;
 
 QRect placeOf(const ui::Twips& t) {
     return {pixels(t.left), pixels(t.top), pixels(t.width), pixels(t.height)};
@@ -56,27 +56,13 @@ const QColor bannerColour(0x1f, 0x3a, 0x5f);
 
 }  // namespace
 
-Renderer::Renderer(ui::Application& app, QObject* parent) : QObject(parent), app_(app) {
+Renderer::Renderer(ui::Application& app, QObject* parent) : QObject(parent), app_(app), sync_(app) {
     const auto names = app_.windowNames();
-    // WindowModel::show() activates the window each time, also when it is
-    // already open: that is when it comes forward.
-    for (const auto& name : names) {
-        WindowModel* model = app_.window(name);
-        if (!model) continue;
-        activateHooks_[name] = model->onActivate;
-        model->onActivate = [this, name, previous = model->onActivate] {
-            if (previous) previous();
-            comeForward_.insert(name);
-        };
-    }
     if (!names.empty()) build(names.front());
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { userFocused(now); });
 }
 
 Renderer::~Renderer() {
-    for (auto& [name, hook] : activateHooks_) {
-        if (WindowModel* model = app_.window(name)) model->onActivate = hook;
-    }
     for (auto& [name, w] : windows_) {
         if (w->widget != mainWidget_.get()) delete w->widget;
     }
@@ -178,8 +164,8 @@ QWidget* Renderer::makeWidget(Window& w, const ui::ControlDescription& c, Contro
         case ControlKind::TextBox:
         case ControlKind::ReadOnlyBox: {
             const bool readOnly = c.kind == ControlKind::ReadOnlyBox;
-            // A box with room for two lines of text and its frame is a multi-line box.
-            if (pixels(c.place.height) >= 2 * QFontMetrics(font).lineSpacing() + 8) {
+            QtTextMetrics metrics;
+            if (ui::isMultiLineBox(c, choiceOf(font), metrics)) {
                 auto* box = new QPlainTextEdit(parent);
                 box->setReadOnly(readOnly);
                 box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -290,8 +276,7 @@ void Renderer::refresh() {
     for (const auto& name : app_.windowNames()) {
         const WindowModel* model = app_.window(name);
         if (!model) continue;
-        // A window gets its widgets when it first shows.
-        Window* w = windows_.count(name) || model->visible ? build(name) : nullptr;
+        Window* w = sync_.needsWidgets(name, windows_.count(name) > 0) ? build(name) : nullptr;
         if (w) refreshWindow(*w);
     }
     showWindows();
@@ -308,41 +293,28 @@ void Renderer::refreshWindow(Window& w) {
 }
 
 void Renderer::flowSentences(Window& w) {
-    // One sentence may be split over labels that touch on one line, so that
-    // only a part of it is a link. The layout assumed the narrow Windows
-    // font; in any other font each label starts where the text before it
-    // ends, with a blank between words, so the sentence reads as one line.
     std::vector<Rendered*> labels;
+    std::vector<ui::SentencePart> parts;
     for (auto& r : w.controls) {
         auto* label = qobject_cast<QLabel*>(r.widget);
-        if (label && r.desc->kind == ControlKind::Label && !label->wordWrap()) labels.push_back(&r);
+        if (!label || r.desc->kind != ControlKind::Label || label->wordWrap()) continue;
+        labels.push_back(&r);
+        parts.push_back({r.desc, label->text().toStdString(), choiceOf(label->font()), label->x(), label->width()});
     }
-    std::sort(labels.begin(), labels.end(), [](const Rendered* a, const Rendered* b) {
-        return std::pair(a->desc->place.top, a->desc->place.left) <
-               std::pair(b->desc->place.top, b->desc->place.left);
-    });
-    for (std::size_t i = 1; i < labels.size(); ++i) {
-        const Rendered& before = *labels[i - 1];
-        Rendered& after = *labels[i];
-        const ui::Twips& a = before.desc->place;
-        const ui::Twips& b = after.desc->place;
-        if (a.top != b.top || a.height != b.height || a.left + a.width != b.left) continue;
-        const auto* first = static_cast<QLabel*>(before.widget);
-        const auto* second = static_cast<QLabel*>(after.widget);
-        const QString text = first->text();
-        int end = first->fontMetrics().horizontalAdvance(text);
-        const bool blank = text.endsWith(QLatin1Char(' ')) || second->text().startsWith(QLatin1Char(' '));
-        if (!text.isEmpty() && !blank) end += first->fontMetrics().horizontalAdvance(QLatin1Char(' '));
-        const int x = before.widget->x() + std::min(end, before.widget->width());
-        if (after.widget->x() != x) after.widget->move(x, after.widget->y());
+    QtTextMetrics metrics;
+    const std::vector<ui::SentencePlace> place = ui::flowSentences(parts, metrics);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        // Qt's labels draw no background: only where each starts matters.
+        QWidget* label = labels[i]->widget;
+        if (label->x() != place[i].left) label->move(place[i].left, label->y());
     }
 }
 
 void Renderer::refreshControl(Rendered& r) {
-    const Control& m = *r.model;
+    const ui::ControlView v = ui::viewOf(*r.model, r.desc->kind);
     QWidget* widget = r.widget;
     const QSignalBlocker block(widget);
-    const QString text = qs(m.text());
+    const QString text = qs(v.text);
 
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->text() != text) label->setText(text);
@@ -359,7 +331,7 @@ void Renderer::refreshControl(Rendered& r) {
         if (box->toPlainText() != text) box->setPlainText(text);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         const QSignalBlocker blockEdit(combo->lineEdit());
-        const QStringList items = itemsOf(m);
+        const QStringList items = itemsOf(*r.model);
         if (itemsOf(*combo) != items) {
             combo->clear();
             combo->addItems(items);
@@ -370,27 +342,24 @@ void Renderer::refreshControl(Rendered& r) {
                 widest = std::max(widest, combo->fontMetrics().horizontalAdvance(item));
             combo->view()->setMinimumWidth(widest + 24);
         }
-        if (combo->currentIndex() != m.listIndex()) combo->setCurrentIndex(m.listIndex());
+        if (combo->currentIndex() != v.listIndex) combo->setCurrentIndex(v.listIndex);
         if (combo->isEditable()) {
             if (combo->currentText() != text) combo->setEditText(text);
-        } else {
-            const QString placeholder = m.listIndex() < 0 ? text : QString();
-            if (combo->placeholderText() != placeholder) combo->setPlaceholderText(placeholder);
+        } else if (combo->placeholderText() != qs(v.cue)) {
+            combo->setPlaceholderText(qs(v.cue));
         }
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-        const QStringList items = itemsOf(m);
+        const QStringList items = itemsOf(*r.model);
         if (itemsOf(*list) != items) {
             list->clear();
             list->addItems(items);
         }
-        if (list->currentRow() != m.listIndex()) list->setCurrentRow(m.listIndex());
+        if (list->currentRow() != v.listIndex) list->setCurrentRow(v.listIndex);
     }
 
-    if (widget->isEnabled() != m.enabled) widget->setEnabled(m.enabled);
-    if (widget->isHidden() == m.visible) widget->setVisible(m.visible);
-    // Focus moves when a handler gives it, not on every refresh.
-    if (m.focused && !r.focusApplied) widget->setFocus(Qt::OtherFocusReason);
-    r.focusApplied = m.focused;
+    if (widget->isEnabled() != v.enabled) widget->setEnabled(v.enabled);
+    if (widget->isHidden() == v.visible) widget->setVisible(v.visible);
+    if (r.takeFocus()) widget->setFocus(Qt::OtherFocusReason);
 }
 
 void Renderer::showWindows() {
@@ -398,21 +367,24 @@ void Renderer::showWindows() {
         const auto it = windows_.find(name);
         if (it == windows_.end()) continue;
         Window& w = *it->second;
-        const bool forward = comeForward_.erase(name) > 0;
-        if (w.model->visible && (forward || !w.widget->isVisible())) {
-            placeOnScreen(w);
-            w.widget->show();
-            // The offscreen platform used by the tests cannot raise a window.
-            if (QGuiApplication::platformName() != QLatin1String("offscreen")) w.widget->raise();
-            w.widget->activateWindow();
-        } else if (!w.model->visible && w.widget->isVisible()) {
-            w.widget->hide();
+        switch (sync_.step(name, w.widget->isVisible())) {
+            case ui::ScreenSync::Step::Show:
+                placeOnScreen(w);
+                w.widget->show();
+                // The offscreen platform used by the tests cannot raise a window.
+                if (QGuiApplication::platformName() != QLatin1String("offscreen")) w.widget->raise();
+                w.widget->activateWindow();
+                break;
+            case ui::ScreenSync::Step::Hide:
+                w.widget->hide();
+                break;
+            case ui::ScreenSync::Step::Keep:
+                break;
         }
     }
-    comeForward_.clear();
+    sync_.stepped();
     for (auto& [name, loop] : modalLoops_) {
-        const WindowModel* model = app_.window(name);
-        if (loop && (!model || !model->visible)) loop->quit();
+        if (loop && sync_.modalOver(name)) loop->quit();
     }
 }
 
@@ -465,11 +437,9 @@ void Renderer::userFocused(QWidget* now) {
         for (auto& [name, w] : windows_) {
             for (auto& r : w->controls) {
                 if (r.widget != widget) continue;
-                for (auto& other : w->controls) {
-                    if (!other.model) continue;
-                    other.model->focused = &other == &r;
-                    other.focusApplied = other.model->focused;
-                }
+                std::vector<ui::RenderedControl*> all;
+                for (auto& other : w->controls) all.push_back(&other);
+                ui::userFocused(all, &r);
                 return;
             }
         }
@@ -482,10 +452,7 @@ void Renderer::endProgram() {
     for (auto& [name, loop] : modalLoops_) {
         if (loop) loop->quit();
     }
-    if (!endAnnounced_) {
-        endAnnounced_ = true;
-        emit programEnded();
-    }
+    if (sync_.announceEnd()) emit programEnded();
 }
 
 }  // namespace trv::gui

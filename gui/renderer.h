@@ -5,12 +5,12 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "gui/fonts.h"
 #include "ui/application.h"
+#include "ui/screen_sync.h"
 
 class QEventLoop;
 class QWidget;
@@ -62,11 +62,8 @@ signals:
     void programEnded();
 
 private:
-    struct Rendered {
-        Control* model = nullptr;  // nullptr: the description's control has no model
-        const ui::ControlDescription* desc = nullptr;
+    struct Rendered : ui::RenderedControl {
         QWidget* widget = nullptr;
-        bool focusApplied = false;
     };
     struct Window {
         WindowModel* model = nullptr;
@@ -91,10 +88,8 @@ private:
     std::map<std::string, std::unique_ptr<Window>> windows_;
     std::unique_ptr<FormWidget> mainWidget_;  // owns the other windows' widgets
     std::vector<std::pair<std::string, QPointer<QEventLoop>>> modalLoops_;
-    std::map<std::string, std::function<void()>> activateHooks_;  // the models' own, put back at the end
-    std::set<std::string> comeForward_;                           // windows shown since the last refresh
+    ui::ScreenSync sync_;
     bool refreshing_ = false;
-    bool endAnnounced_ = false;
 };
 
 }  // namespace trv::gui

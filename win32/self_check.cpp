@@ -1,0 +1,175 @@
+#include "win32/self_check.h"
+
+#include <windows.h>
+
+#include <ostream>
+#include <set>
+
+#include "app/controls.h"
+#include "platform/text.h"
+#include "ui/font_fitting.h"
+#include "ui/screen_sync.h"
+#include "win32/renderer.h"
+#include "win32/wide.h"
+
+namespace trv::win32 {
+
+namespace {
+
+using ui::ControlKind;
+
+// The standard control each kind of control is made of.
+const char* expectedClass(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::TextBox:
+        case ControlKind::ReadOnlyBox:
+            return "Edit";
+        case ControlKind::Button:
+            return "Button";
+        case ControlKind::ComboBox:
+        case ControlKind::PickList:
+            return "ComboBox";
+        case ControlKind::ListBox:
+            return "ListBox";
+        case ControlKind::Label:
+        case ControlKind::BannerBox:
+        case ControlKind::Picture:
+            break;
+    }
+    return "Static";
+}
+
+std::string className(HWND hwnd) {
+    wchar_t name[64] = {};
+    const int n = ::GetClassNameW(hwnd, name, 64);
+    return narrow(std::wstring_view(name, n > 0 ? static_cast<std::size_t>(n) : 0));
+}
+
+BOOL CALLBACK collectText(HWND child, LPARAM texts) {
+    reinterpret_cast<std::set<std::string>*>(texts)->insert(windowText(child));
+    return TRUE;
+}
+
+// Whether label `b` continues the sentence of label `a` on its line.
+bool continues(const ui::ControlDescription& a, const ui::ControlDescription& b) {
+    return a.kind == ControlKind::Label && b.kind == ControlKind::Label && a.place.top == b.place.top &&
+           a.place.height == b.place.height && a.place.left + a.place.width == b.place.left;
+}
+
+// The label before `c` on the same line when `c` continues its sentence.
+const ui::ControlDescription* sentenceBefore(const ui::WindowDescription& desc, const ui::ControlDescription& c) {
+    for (const auto& other : desc.controls) {
+        if (continues(other, c)) return &other;
+    }
+    return nullptr;
+}
+
+bool continued(const ui::WindowDescription& desc, const ui::ControlDescription& c) {
+    for (const auto& other : desc.controls) {
+        if (continues(c, other)) return true;
+    }
+    return false;
+}
+
+bool isListKind(ControlKind k) {
+    return k == ControlKind::ComboBox || k == ControlKind::PickList || k == ControlKind::ListBox;
+}
+
+RECT placeInWindow(HWND control, HWND window) {
+    RECT r{};
+    ::GetWindowRect(control, &r);
+    ::MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+}  // namespace
+
+std::vector<std::string> checkWindow(Renderer& renderer, ui::Application& app, const std::string& windowName,
+                                     std::ostream& table) {
+    std::vector<std::string> problems;
+    auto problem = [&](const std::string& what) { problems.push_back(windowName + ": " + what); };
+    const ui::WindowDescription* desc = app.desc(windowName);
+    WindowModel* model = app.window(windowName);
+    HWND window = renderer.window(windowName);
+    if (!desc || !model || !window) {
+        problem("no such window");
+        return problems;
+    }
+    const int dpi = renderer.dpi(windowName);
+    if (!::IsWindowVisible(window)) problem("not on show");
+    RECT client{};
+    ::GetClientRect(window, &client);
+    const int width = ui::pixels(desc->clientWidth, dpi);
+    const int height = ui::pixels(desc->clientHeight, dpi);
+    table << windowName << '\t' << className(window) << '\t' << client.right << 'x' << client.bottom << '\t' << '"'
+          << windowText(window) << "\"\n";
+    if (client.right != width || client.bottom != height)
+        problem("client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom) + ", expected " +
+                std::to_string(width) + "x" + std::to_string(height));
+    const std::string caption = model->caption.empty() ? desc->caption : model->caption;
+    if (windowText(window) != caption) problem("caption \"" + windowText(window) + "\", expected \"" + caption + '"');
+
+    std::set<std::string> texts;
+    ::EnumChildWindows(window, collectText, reinterpret_cast<LPARAM>(&texts));
+
+    for (const auto& c : desc->controls) {
+        HWND h = renderer.control(windowName, c.name);
+        if (!h) {
+            problem(c.name + ": no control");
+            continue;
+        }
+        const Control* m = model->controls.find(c.name);
+        const RECT r = placeInWindow(h, window);
+        const std::string text = windowText(h);
+        const bool visible = (::GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0;
+        table << "  " << c.name << '\t' << className(h) << '\t' << r.left << ',' << r.top << ' ' << r.right - r.left
+              << 'x' << r.bottom - r.top << '\t' << '"' << text << '"' << (visible ? "" : "\thidden") << '\n';
+
+        const std::string wantedClass = expectedClass(c.kind);
+        if (!equalsNoCase(className(h), wantedClass))
+            problem(c.name + ": class " + className(h) + ", expected " + wantedClass);
+
+        const int x = ui::pixels(c.place.left, dpi);
+        const int y = ui::pixels(c.place.top, dpi);
+        const int w = ui::pixels(c.place.width, dpi);
+        const int hgt = ui::pixels(c.place.height, dpi);
+        // A label that continues a sentence starts where the text before it
+        // ends; one that is continued ends where the next one starts.
+        const ui::ControlDescription* before = sentenceBefore(*desc, c);
+        const bool xFits = before ? r.left <= x && r.left > ui::pixels(before->place.left, dpi) : r.left == x;
+        const bool widthFits = continued(*desc, c) ? r.right - r.left <= w : r.right - r.left == w;
+        // A closed drop-down is as tall as its font makes it.
+        const bool dropDown = c.kind == ControlKind::ComboBox || c.kind == ControlKind::PickList;
+        const bool heightFits = dropDown ? r.bottom - r.top <= hgt + 4 : r.bottom - r.top == hgt;
+        if (!xFits || r.top != y || !widthFits || !heightFits)
+            problem(c.name + ": at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+                    std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + ", expected " +
+                    std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(w) + "x" + std::to_string(hgt));
+
+        const bool wantedVisible = m ? m->visible : c.visible;
+        if (visible != wantedVisible) problem(c.name + (visible ? ": shown, expected hidden" : ": hidden, expected shown"));
+        if (m && (::IsWindowEnabled(h) != FALSE) != m->enabled)
+            problem(c.name + (m->enabled ? ": disabled, expected enabled" : ": enabled, expected disabled"));
+
+        std::string wantedText;
+        if (m) {
+            wantedText = ui::viewOf(*m, c.kind).text;
+        } else if (c.kind == ControlKind::Label || c.kind == ControlKind::Button) {
+            wantedText = c.caption;
+        }
+        if (m && isListKind(c.kind)) {
+            const bool combo = c.kind != ControlKind::ListBox;
+            const auto count = ::SendMessageW(h, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+            if (count != static_cast<LRESULT>(m->items().size()))
+                problem(c.name + ": " + std::to_string(count) + " entries, expected " +
+                        std::to_string(m->items().size()));
+        }
+        if (c.kind == ControlKind::ListBox || c.kind == ControlKind::Picture) continue;
+        if (text != wantedText) problem(c.name + ": text \"" + text + "\", expected \"" + wantedText + '"');
+        if (wantedVisible && !wantedText.empty() && texts.count(wantedText) == 0)
+            problem(c.name + ": no child window has the text \"" + wantedText + '"');
+    }
+    return problems;
+}
+
+}  // namespace trv::win32

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace trv::win32 {
+
+// Text is UTF-8 inside the program and UTF-16 at the Win32 boundary.
+std::wstring widen(std::string_view s);
+std::string narrow(std::wstring_view w);
+
+// A window's text (GetWindowTextW) in UTF-8.
+std::string windowText(HWND hwnd);
+void setWindowText(HWND hwnd, const std::string& text);
+
+}  // namespace trv::win32
