@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 
 #include "platform/native_platform.h"
 #include "platform/temporary_files.h"
@@ -144,6 +145,12 @@ mode_t newFileMode() {
 // `now` is the time stamp of a file just made in that folder, the clock of
 // the file system that holds it. Links, folders and every other name stay.
 void removeStaleTemporaries(const std::string& dir, time_t now) {
+    // Each folder is looked through at most once a minute by one process: a
+    // delivery writes thousands of files into the same few folders.
+    static std::map<std::string, time_t> lookedThrough;
+    time_t& last = lookedThrough[dir];
+    if (last != 0 && now < last + staleTemporarySeconds) return;
+    last = now;
     DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
     if (!d) return;
     while (const dirent* e = ::readdir(d)) {

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <climits>
 #include <iterator>
+#include <map>
 #include <string_view>
 
 #include "platform/native_platform.h"
@@ -166,10 +167,17 @@ ULONGLONG ticksOf(const FILETIME& t) { return (ULONGLONG{t.dwHighDateTime} << 32
 // file just made in that folder, the clock of the file system that holds it.
 // Folders, links and every other name stay.
 void removeStaleTemporaries(const std::wstring& folder, const FILETIME& now) {
+    constexpr ULONGLONG second = 10000000;  // in 100 ns steps
+    // Each folder is looked through at most once a minute by one process: a
+    // delivery writes thousands of files into the same few folders.
+    static std::map<std::wstring, ULONGLONG> lookedThrough;
+    ULONGLONG& last = lookedThrough[folder];
+    if (last != 0 && ticksOf(now) < last + staleTemporarySeconds * second) return;
+    last = ticksOf(now);
     WIN32_FIND_DATAW found{};
     const FindHandle h(::FindFirstFileW((folder + L".trv-*").c_str(), &found));
     if (!h.valid()) return;
-    const ULONGLONG limit = ticksOf(now) - ULONGLONG{staleTemporarySeconds} * 10000000u;  // 100 ns steps
+    const ULONGLONG limit = ticksOf(now) - staleTemporarySeconds * second;
     do {
         if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
         if (!isTemporaryFileName(narrow(found.cFileName))) continue;
