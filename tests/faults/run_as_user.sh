@@ -67,6 +67,17 @@ mkdir "$W/case"
 cp "$cli" "$W/bin/trv-cli"
 cp "$case_dir"/*.txt "$W/case/"
 chown -R "$uid:$gid" "$W"
+# Without arguments trv-cli shows its usage (exit 2); 126 or 127 means the
+# user cannot run it from there (a folder mounted noexec, say).
+set +e
+"${as_user[@]}" "$W/bin/trv-cli" > /dev/null 2>&1
+probe=$?
+set -e
+if [[ $probe == 126 || $probe == 127 ]]; then
+    echo "SKIPPED: the unprivileged user cannot run trv-cli from $W; set TMPDIR to another folder"
+    cleanup
+    exit 77
+fi
 if [[ -f "$case_dir/setup.sh" ]]; then
     (cd "$W" && bash -e "$case_dir/setup.sh")
 fi
