@@ -51,7 +51,8 @@ public:
     // Creates one folder level; false when it cannot.
     virtual bool createFolder(const std::string& path) = 0;
     // Names of the files directly in `folder`, in the order a Windows file
-    // system lists them (by upper-case name). Empty when the folder is missing.
+    // system lists them (by upper-case name), without TRV's own temporary
+    // files (platform/temporary_files.h). Empty when the folder is missing.
     virtual std::vector<std::string> listFiles(const std::string& folder) = 0;
     // Names of the files in `folder` that begin with `prefix` without regard
     // to letter case (the pattern prefix*.*), in listing order.
@@ -60,13 +61,20 @@ public:
     // The whole content of a file; throws RuntimeFailure when it cannot be read.
     virtual std::string readFile(const std::string& path) = 0;
     // Replaces a file as a whole, through a temporary file in the same folder
-    // renamed over the old one; throws RuntimeFailure on failure.
+    // renamed over the old one; throws RuntimeFailure on failure. Like every
+    // writer that goes through a temporary file, it first removes from that
+    // folder the temporary files of TRV's naming that a killed process left
+    // over a minute ago.
     virtual void replaceFile(const std::string& path, const std::string& content) = 0;
     // Creates `path` with `content` only when no file of that name exists;
     // returns false when one does; throws RuntimeFailure on other failures.
     virtual bool createNewFile(const std::string& path, const std::string& content) = 0;
-    // Copies `from` to a new file `to`, never replacing an existing one. A
-    // copy that fails midway removes its partial target.
+    // Copies `from` to a new file `to`, never replacing an existing one
+    // (TargetExists when an entry of that name is there). The file appears
+    // under its name whole or not at all, even when the process is killed:
+    // it is copied to a temporary file beside it, flushed, then named by a
+    // step that refuses a taken name, so that of two racing copies exactly
+    // one wins. Nothing is left behind when the copy fails.
     virtual CopyOutcome copyToNewFile(const std::string& from, const std::string& to) = 0;
 
     // ---- environment ----

@@ -12,10 +12,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 
 #include "platform/native_platform.h"
+#include "platform/temporary_files.h"
 #include "platform/text.h"
 
 extern char** environ;
@@ -116,6 +119,82 @@ bool writeAll(int fd, const char* data, std::size_t size) {
         size -= static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// The bytes of `in` to `out`; false on a read or write error.
+bool copyBytes(int in, int out) {
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(in, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        if (!writeAll(out, buf, static_cast<std::size_t>(n))) return false;
+    }
+}
+
+// Permissions a new file gets: everybody's read and write, less the umask.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Removes from `dir` the temporary files of TRV's own naming that were last
+// written over a minute before `now`: what a writer killed part-way left.
+// `now` is the time stamp of a file just made in that folder, the clock of
+// the file system that holds it. Links, folders and every other name stay.
+void removeStaleTemporaries(const std::string& dir, time_t now) {
+    // Each folder is looked through at most once a minute by one process: a
+    // delivery writes thousands of files into the same few folders.
+    static std::map<std::string, time_t> lookedThrough;
+    time_t& last = lookedThrough[dir];
+    if (last != 0 && now < last + staleTemporarySeconds) return;
+    last = now;
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return;
+    while (const dirent* e = ::readdir(d)) {
+        if (!isTemporaryFileName(e->d_name)) continue;
+        const std::string path = join(dir, e->d_name);
+        struct stat st{};
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime + staleTemporarySeconds < now)
+            ::unlink(path.c_str());
+    }
+    ::closedir(d);
+}
+
+// A new temporary file of TRV's naming in `dir`, open for writing and private
+// until its mode is set; -1 with errno set when none can be made. Stale ones
+// go from the folder first, so that kills never pile them up.
+int createTemporary(const std::string& dir, std::string& tmp) {
+    tmp = join(dir, ".trv-XXXXXX");
+    const int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat st{};
+    if (::fstat(fd, &st) == 0) removeStaleTemporaries(dir, st.st_mtime);
+    return fd;
+}
+
+// Gives the whole temporary file `tmp` the name `dst` only while that name
+// is free, in one step of the file system: of two users copying to one name
+// exactly one wins, and nobody's file is ever replaced. The temporary name is
+// gone afterwards, whatever the outcome.
+CopyOutcome nameWithoutReplacing(const std::string& tmp, const std::string& dst) {
+#if defined(__linux__) && defined(RENAME_NOREPLACE)
+    if (::renameat2(AT_FDCWD, tmp.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0) return CopyOutcome::Copied;
+    // File systems that cannot refuse in a rename (NFS among them) still
+    // refuse a hard link to a taken name.
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
+        const int err = errno;
+        ::unlink(tmp.c_str());
+        return err == EEXIST ? CopyOutcome::TargetExists : CopyOutcome::Failed;
+    }
+#endif
+    const bool linked = ::link(tmp.c_str(), dst.c_str()) == 0;
+    const int err = errno;
+    ::unlink(tmp.c_str());
+    if (linked) return CopyOutcome::Copied;
+    return err == EEXIST ? CopyOutcome::TargetExists : CopyOutcome::Failed;
 }
 
 // Runs a program and returns what it printed, or nothing when it could not run.
@@ -243,8 +322,9 @@ std::vector<std::string> NativePlatform::listFiles(const std::string& folder) {
 std::vector<std::string> NativePlatform::listFilesStartingWith(const std::string& folder,
                                                                const std::string& prefix) {
     std::vector<std::string> files;
+    // A temporary file is no drawing or record of anybody's, even while it is being written.
     for (auto& e : folderEntries(nativePath(folder), prefix))
-        if (e.file) files.push_back(std::move(e.name));
+        if (e.file && !isTemporaryFileName(e.name)) files.push_back(std::move(e.name));
     return files;
 }
 
@@ -272,15 +352,11 @@ std::string NativePlatform::readFile(const std::string& path) {
 void NativePlatform::replaceFile(const std::string& path, const std::string& content) {
     const std::string native = nativePath(path);
     const std::string dir = parentOf(native);
-    std::string tmp = join(dir, ".trv-XXXXXX");
-    const int fd = ::mkstemp(tmp.data());
+    std::string tmp;
+    const int fd = createTemporary(dir, tmp);
     if (fd < 0) throw RuntimeFailure("cannot write " + native + ": " + std::strerror(errno));
     const bool ok = writeAll(fd, content.data(), content.size()) && ::fsync(fd) == 0;
-    ::fchmod(fd, 0666 & ~[] {
-        const mode_t m = ::umask(0);
-        ::umask(m);
-        return m;
-    }());
+    ::fchmod(fd, newFileMode());
     if (::close(fd) != 0 || !ok || ::rename(tmp.c_str(), native.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
@@ -308,35 +384,29 @@ CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::st
     const std::string dst = nativePath(to);
     const int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) return CopyOutcome::Failed;
-    // Created exclusively: of two users copying to one name, only one wins.
-    const int out = ::open(dst.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (out < 0) {
-        const int err = errno;
+    // A name already taken is told at once rather than after a long copy.
+    struct stat st{};
+    if (::lstat(dst.c_str(), &st) == 0) {
         ::close(in);
-        return err == EEXIST ? CopyOutcome::TargetExists : CopyOutcome::Failed;
+        return CopyOutcome::TargetExists;
     }
-    bool ok = true;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(in, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ok = false;
-            break;
-        }
-        if (n == 0) break;
-        if (!writeAll(out, buf, static_cast<std::size_t>(n))) {
-            ok = false;
-            break;
-        }
+    // The drawing appears under its name whole or not at all, even when the
+    // process is killed: it is copied under a temporary name beside it,
+    // flushed to the disk, and only then named.
+    std::string tmp;
+    const int out = createTemporary(parentOf(dst), tmp);
+    if (out < 0) {
+        ::close(in);
+        return CopyOutcome::Failed;
     }
+    bool ok = copyBytes(in, out) && ::fchmod(out, newFileMode()) == 0 && ::fsync(out) == 0;
     ::close(in);
     if (::close(out) != 0) ok = false;
     if (!ok) {
-        ::unlink(dst.c_str());
+        ::unlink(tmp.c_str());
         return CopyOutcome::Failed;
     }
-    return CopyOutcome::Copied;
+    return nameWithoutReplacing(tmp, dst);
 }
 
 std::string NativePlatform::logonName() {
@@ -433,32 +503,16 @@ bool NativePlatform::copyFileReplacing(const std::string& from, const std::strin
         ::close(in);
         return false;
     }
-    std::string tmp = join(parentOf(dst), ".trv-XXXXXX");
-    const int out = ::mkstemp(tmp.data());
+    std::string tmp;
+    const int out = createTemporary(parentOf(dst), tmp);
     if (out < 0) {
         ::close(in);
         return false;
     }
-    bool ok = true;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(in, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ok = false;
-            break;
-        }
-        if (n == 0) break;
-        if (!writeAll(out, buf, static_cast<std::size_t>(n))) {
-            ok = false;
-            break;
-        }
-    }
+    bool ok = copyBytes(in, out);
     ::close(in);
-    // mkstemp makes the file private; the copy gets the usual permissions.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(out, 0666 & ~mask) != 0) ok = false;
+    // The temporary file is private; the copy gets the usual permissions.
+    if (::fchmod(out, newFileMode()) != 0) ok = false;
     if (::close(out) != 0) ok = false;
     if (!ok || ::rename(tmp.c_str(), dst.c_str()) != 0) {
         ::unlink(tmp.c_str());
@@ -478,28 +532,6 @@ std::string NativePlatform::identity(const std::string& path) {
 // ---- registering projects: appending and replacing copies ----
 
 namespace trv {
-namespace {
-
-// The bytes of `in` to `out`; false on a read or write error.
-bool copyBytes(int in, int out) {
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(in, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) return true;
-        if (!writeAll(out, buf, static_cast<std::size_t>(n))) return false;
-    }
-}
-
-// Permissions a new file gets: everybody's read and write, less the umask.
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-}  // namespace
 
 void NativePlatform::appendToFile(const std::string& path, const std::string& text) {
     const std::string native = nativePath(path);
@@ -516,8 +548,8 @@ void NativePlatform::replaceWithCopy(const std::string& from, const std::string&
     const std::string target = nativePath(to);
     const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) throw RuntimeFailure("cannot read " + source + ": " + std::strerror(errno));
-    std::string tmp = join(parentOf(target), ".trv-XXXXXX");
-    const int out = ::mkstemp(tmp.data());
+    std::string tmp;
+    const int out = createTemporary(parentOf(target), tmp);
     if (out < 0) {
         const int err = errno;
         ::close(in);

@@ -13,9 +13,11 @@
 #include <algorithm>
 #include <climits>
 #include <iterator>
+#include <map>
 #include <string_view>
 
 #include "platform/native_platform.h"
+#include "platform/temporary_files.h"
 #include "platform/text.h"
 #include "platform/windows_shell.h"
 
@@ -142,6 +144,72 @@ bool nameTaken(DWORD error, const std::wstring& path) {
     return error == ERROR_ACCESS_DENIED && ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// The bytes of `in` to `out`; false on a read or write error.
+bool copyAll(HANDLE in, HANDLE out) {
+    std::string buf(1u << 20, '\0');
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(in, buf.data(), static_cast<DWORD>(buf.size()), &got, nullptr)) return false;
+        if (got == 0) return true;
+        for (DWORD done = 0; done < got;) {
+            DWORD written = 0;
+            if (!::WriteFile(out, buf.data() + done, got - done, &written, nullptr) || written == 0) return false;
+            done += written;
+        }
+    }
+}
+
+ULONGLONG ticksOf(const FILETIME& t) { return (ULONGLONG{t.dwHighDateTime} << 32) | t.dwLowDateTime; }
+
+// Removes from `folder` (ending with a separator) the temporary files of
+// TRV's own naming that were created and last written over a minute before
+// `now`: what a writer killed part-way left. `now` is the creation time of a
+// file just made in that folder, the clock of the file system that holds it.
+// Folders, links and every other name stay.
+void removeStaleTemporaries(const std::wstring& folder, const FILETIME& now) {
+    constexpr ULONGLONG second = 10000000;  // in 100 ns steps
+    // Each folder is looked through at most once a minute by one process: a
+    // delivery writes thousands of files into the same few folders.
+    static std::map<std::wstring, ULONGLONG> lookedThrough;
+    ULONGLONG& last = lookedThrough[folder];
+    if (last != 0 && ticksOf(now) < last + staleTemporarySeconds * second) return;
+    last = ticksOf(now);
+    WIN32_FIND_DATAW found{};
+    const FindHandle h(::FindFirstFileW((folder + L".trv-*").c_str(), &found));
+    if (!h.valid()) return;
+    const ULONGLONG limit = ticksOf(now) - staleTemporarySeconds * second;
+    do {
+        if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
+        if (!isTemporaryFileName(narrow(found.cFileName))) continue;
+        // A copy made by CopyFileW keeps its source's time of last writing; its creation time is new.
+        if (std::max(ticksOf(found.ftLastWriteTime), ticksOf(found.ftCreationTime)) < limit)
+            ::DeleteFileW((folder + found.cFileName).c_str());
+    } while (::FindNextFileW(h.get(), &found));
+}
+
+// A new temporary file of TRV's naming in `folder` (ending with a separator),
+// created exclusively and open for writing in `out`. Its path, or an empty
+// one with `error` set. Stale ones go from the folder first, so that kills
+// never pile them up.
+std::wstring createTemporary(const std::wstring& folder, FileHandle& out, DWORD& error) {
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::wstring tmp = folder + L".trv-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                           std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++counter) + L".tmp";
+        out.reset(::CreateFileW(tmp.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (out.valid()) {
+            FILETIME now{};
+            if (!::GetFileTime(out.get(), &now, nullptr, nullptr)) ::GetSystemTimeAsFileTime(&now);
+            removeStaleTemporaries(folder, now);
+            return tmp;
+        }
+        error = ::GetLastError();
+        if (error != ERROR_FILE_EXISTS) return {};
+    }
+    return {};
+}
+
 // One argument of a command line, quoted when it holds blanks, so that the
 // started program's runtime splits it back into the same single argument.
 std::wstring quotedArgument(const std::wstring& arg) {
@@ -222,7 +290,10 @@ std::vector<std::string> NativePlatform::listFiles(const std::string& folder) {
     const FindHandle h(::FindFirstFileW(pattern.c_str(), &found));
     if (!h.valid()) return files;
     do {
-        if (!isDirectory(found.dwFileAttributes)) files.push_back(narrow(found.cFileName));
+        // A temporary file is no drawing or record of anybody's, even while it is being written.
+        if (isDirectory(found.dwFileAttributes)) continue;
+        std::string name = narrow(found.cFileName);
+        if (!isTemporaryFileName(name)) files.push_back(std::move(name));
     } while (::FindNextFileW(h.get(), &found));
     // NTFS already lists by upper-case name, but network shares and FAT do
     // not; sorting here makes every file system, and POSIX, list alike.
@@ -260,21 +331,12 @@ std::string NativePlatform::readFile(const std::string& path) {
 
 void NativePlatform::replaceFile(const std::string& path, const std::string& content) {
     const std::wstring native = toNative(path);
-    const std::wstring folder = folderOf(native);
-    // A new temporary name in the same folder, created exclusively.
-    static unsigned counter = 0;
-    std::wstring tmp;
     FileHandle out(INVALID_HANDLE_VALUE);
-    for (int attempt = 0; attempt < 100 && !out.valid(); ++attempt) {
-        tmp = folder + L".trv-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-              std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++counter) + L".tmp";
-        out.reset(::CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!out.valid() && ::GetLastError() != ERROR_FILE_EXISTS)
-            throw RuntimeFailure(describe("cannot write", native, ::GetLastError()));
-    }
-    if (!out.valid()) throw RuntimeFailure(describe("cannot write", native, ERROR_FILE_EXISTS));
+    DWORD error = 0;
+    const std::wstring tmp = createTemporary(folderOf(native), out, error);
+    if (tmp.empty()) throw RuntimeFailure(describe("cannot write", native, error));
     bool ok = writeAll(out.get(), content) && ::FlushFileBuffers(out.get());
-    DWORD error = ok ? 0 : ::GetLastError();
+    if (!ok) error = ::GetLastError();
     if (!out.close() && ok) {
         ok = false;
         error = ::GetLastError();
@@ -311,33 +373,29 @@ bool NativePlatform::createNewFile(const std::string& path, const std::string& c
 CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::string& to) {
     const std::wstring source = toNative(from);
     const std::wstring target = toNative(to);
-    {
-        // A source that cannot be read fails the copy before the target is touched.
-        const FileHandle in(::CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!in.valid()) return CopyOutcome::Failed;
-    }
-    // The target is claimed first, exclusively: of two users copying to one
-    // name only one gets it, and a failed copy removes only a file this call
-    // made. (CopyFileW on its own fails on a missing source even when the
-    // target exists, so "remove the target when the copy fails" would delete
-    // somebody's drawing.)
-    {
-        const FileHandle claim(
-            ::CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!claim.valid())
-            return nameTaken(::GetLastError(), target) ? CopyOutcome::TargetExists : CopyOutcome::Failed;
-    }
-    if (!::CopyFileW(source.c_str(), target.c_str(), FALSE)) {
-        ::DeleteFileW(target.c_str());
-        return CopyOutcome::Failed;
-    }
-    // CopyFileW carries the template's attributes over; a template kept
-    // read-only must still give a drawing the user can save.
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        ::SetFileAttributesW(target.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
-    return CopyOutcome::Copied;
+    const FileHandle in(::CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!in.valid()) return CopyOutcome::Failed;
+    // A name already taken is told at once rather than after a long copy.
+    if (::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) return CopyOutcome::TargetExists;
+    // The drawing appears under its name whole or not at all, even when the
+    // process is killed: it is copied under a temporary name beside it,
+    // flushed to the disk, and only then named. The copy is made here rather
+    // than by CopyFileW, which would carry a read-only template's attribute
+    // over to a drawing the user must be able to save.
+    FileHandle out(INVALID_HANDLE_VALUE);
+    DWORD error = 0;
+    const std::wstring tmp = createTemporary(folderOf(target), out, error);
+    if (tmp.empty()) return CopyOutcome::Failed;
+    bool ok = copyAll(in.get(), out.get()) && ::FlushFileBuffers(out.get());
+    if (!out.close()) ok = false;
+    // A rename without MOVEFILE_REPLACE_EXISTING refuses a taken name in one
+    // step of the file system: of two users copying to one name exactly one
+    // wins, and nobody's file is ever replaced.
+    if (ok && ::MoveFileExW(tmp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return CopyOutcome::Copied;
+    error = ok ? ::GetLastError() : ERROR_SUCCESS;
+    ::DeleteFileW(tmp.c_str());
+    return ok && nameTaken(error, target) ? CopyOutcome::TargetExists : CopyOutcome::Failed;
 }
 
 std::string NativePlatform::logonName() {
@@ -454,12 +512,14 @@ bool NativePlatform::copyFileReplacing(const std::string& from, const std::strin
     const DWORD targetAttributes = ::GetFileAttributesW(target.c_str());
     if (targetAttributes != INVALID_FILE_ATTRIBUTES && isDirectory(targetAttributes)) return false;
 
-    // A new temporary name beside the target, then renamed over it.
-    static unsigned counter = 0;
-    const std::wstring tmp = folderOf(target) + L".trv-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-                             std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++counter) + L".tmp";
-    if (!::CopyFileW(source.c_str(), tmp.c_str(), TRUE)) {
-        if (::GetLastError() != ERROR_FILE_EXISTS) ::DeleteFileW(tmp.c_str());
+    // A new temporary file beside the target, copied over and renamed over the target.
+    FileHandle claim(INVALID_HANDLE_VALUE);
+    DWORD error = 0;
+    const std::wstring tmp = createTemporary(folderOf(target), claim, error);
+    if (tmp.empty()) return false;
+    claim.close();
+    if (!::CopyFileW(source.c_str(), tmp.c_str(), FALSE)) {
+        ::DeleteFileW(tmp.c_str());
         return false;
     }
     // CopyFileW carries a read-only source's attribute over; a read-only
@@ -509,25 +569,24 @@ void NativePlatform::replaceWithCopy(const std::string& from, const std::string&
     const std::wstring source = toNative(from);
     const std::wstring target = toNative(to);
     const std::wstring folder = folderOf(target);
-    // The copy is made under a new name beside the target, then renamed over it.
-    static unsigned counter = 0;
-    std::wstring tmp;
-    bool copied = false;
-    for (int attempt = 0; attempt < 100 && !copied; ++attempt) {
-        tmp = folder + L".trv-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-              std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++counter) + L".tmp";
-        copied = ::CopyFileW(source.c_str(), tmp.c_str(), TRUE) != 0;
-        if (!copied && ::GetLastError() != ERROR_FILE_EXISTS)
-            throw RuntimeFailure(describe("cannot copy to", target, ::GetLastError()));
+    // The copy is made in a new temporary file beside the target, then renamed over it.
+    FileHandle claim(INVALID_HANDLE_VALUE);
+    DWORD error = 0;
+    const std::wstring tmp = createTemporary(folder, claim, error);
+    if (tmp.empty()) throw RuntimeFailure(describe("cannot copy to", target, error));
+    claim.close();
+    if (!::CopyFileW(source.c_str(), tmp.c_str(), FALSE)) {
+        error = ::GetLastError();
+        ::DeleteFileW(tmp.c_str());
+        throw RuntimeFailure(describe("cannot copy to", target, error));
     }
-    if (!copied) throw RuntimeFailure(describe("cannot copy to", target, ERROR_FILE_EXISTS));
     // CopyFileW carries a read-only template's attribute over; the copy must
     // stay a drawing the user can save.
     const DWORD attributes = ::GetFileAttributesW(tmp.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         ::SetFileAttributesW(tmp.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
     if (!::MoveFileExW(tmp.c_str(), storedSpelling(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = ::GetLastError();
+        error = ::GetLastError();
         ::DeleteFileW(tmp.c_str());
         throw RuntimeFailure(describe("cannot copy to", target, error));
     }

@@ -6,7 +6,9 @@
 // tests/windows/windows_platform_test.cpp.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -14,7 +16,12 @@
 
 #include "support/native_platform_fixture.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #endif
 
@@ -29,6 +36,31 @@ using testing::u8path;
 using testing::winPath;
 
 class PlatformContract : public testing::NativePlatformFixture {};
+
+// Makes a file look as a writer killed two minutes ago left it (Windows
+// counts the creation time too); false when the file system cannot date a
+// creation back.
+bool leaveBehind(const fs::path& file) {
+#ifdef _WIN32
+    const HANDLE h = ::CreateFileW(file.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    const auto ticks = [](const FILETIME& f) { return (ULONGLONG{f.dwHighDateTime} << 32) | f.dwLowDateTime; };
+    constexpr ULONGLONG minute = 60ull * 10000000ull;  // in 100 ns steps
+    FILETIME now{}, created{};
+    ::GetSystemTimeAsFileTime(&now);
+    const ULONGLONG before = ticks(now) - 2 * minute;
+    const FILETIME t{static_cast<DWORD>(before), static_cast<DWORD>(before >> 32)};
+    const bool dated = ::SetFileTime(h, &t, nullptr, &t) && ::GetFileTime(h, &created, nullptr, nullptr) &&
+                       ticks(created) + minute < ticks(now);
+    ::CloseHandle(h);
+    return dated;
+#else
+    fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    return true;
+#endif
+}
 
 TEST_F(PlatformContract, PresenceTestComparesTheStoredNameExactly) {
     dir.write("lower/PROJECTS/curproject.txt", "\"X\"\r\n");
@@ -324,6 +356,43 @@ TEST_F(PlatformContract, ACopyOfAReadOnlyTemplateCanBeSaved) {
     EXPECT_NE(fs::status(copy).permissions() & fs::perms::owner_write, fs::perms::none) << "the drawing is writable";
     EXPECT_EQ(TempFolder::slurp(copy), "template");
     fs::permissions(tpl, fs::perms::owner_write, fs::perm_options::add);  // so the folder can go
+}
+
+// A writer killed part-way leaves its temporary file. The next writer in that
+// folder removes it once it is over a minute old, and nothing else: not a
+// fresh one (another user's write in progress), not a name TRV never gives.
+// No listing shows TRV's temporary files.
+TEST_F(PlatformContract, WritersRemoveOnlyStaleTemporaryFilesOfTheirOwnNaming) {
+    dir.write("template.dwg", "template");
+    const std::set<std::string> stale = {".trv-Ab12Z9", ".trv-4711-123456789-3.tmp"};
+    const std::set<std::string> foreign = {".trv-notes.txt", ".trv-Ab12Z",  ".trv-Ab12Z9x",  "trv-Ab12Z9",
+                                           ".trv-12-34.tmp", ".trv-a-1-2.tmp", "KLV-13000-C000-01-A-2000.dwg"};
+    const std::string fresh = ".trv-Fresh1", folder = ".trv-Zz9Zz9";
+    const std::string tpl = winPath(dir, "template.dwg");
+    const std::pair<std::string, std::function<void(const std::string&)>> writers[] = {
+        {"curproject.txt", [&](const std::string& to) { platform.replaceFile(to, "x"); }},
+        {"new.dwg", [&](const std::string& to) { EXPECT_EQ(platform.copyToNewFile(tpl, to), CopyOutcome::Copied); }},
+        {"KLV-13000-C000.dwg", [&](const std::string& to) { platform.replaceWithCopy(tpl, to); }},
+        {"delivered.txt", [&](const std::string& to) { EXPECT_TRUE(platform.copyFileReplacing(tpl, to)); }},
+    };
+    for (const auto& [written, write] : writers) {
+        for (const auto& name : stale) dir.write(written + "/" + name, "left");
+        for (const auto& name : foreign) dir.write(written + "/" + name, "kept");
+        dir.mkdir(written + "/" + folder);
+        for (const auto& name : dir.entries(written))
+            if (!leaveBehind(dir.path() / written / name))
+                GTEST_SKIP() << "the file system here cannot date a file's creation back";
+        dir.write(written + "/" + fresh, "being written");
+
+        write(winPath(dir, written + "\\" + written));
+        std::set<std::string> expected = foreign;
+        expected.insert(written);
+        std::set<std::string> listed;
+        for (const auto& name : platform.listFiles(winPath(dir, written))) listed.insert(name);
+        EXPECT_EQ(listed, expected) << written;
+        expected.insert({fresh, folder});
+        EXPECT_EQ(dir.entries(written), expected) << written;
+    }
 }
 
 // Both show the system's separator; POSIX shows a run of separators as one,

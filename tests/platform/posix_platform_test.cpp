@@ -12,8 +12,10 @@
 #ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #endif
 
@@ -96,6 +98,42 @@ TEST_F(PosixPlatform, ACopyThatFailsPartWayRemovesOnlyItsOwnPartialFile) {
     EXPECT_EQ(outcome, CopyOutcome::Failed);
     EXPECT_EQ(dir.entries(), (std::set<std::string>{"template.dwg", "colleague.dwg"}));
     EXPECT_EQ(dir.read("colleague.dwg"), "a colleague's drawing");
+#endif
+}
+
+// A copy killed part-way (by the signal of the file size limit) leaves no
+// drawing, not even a partial one, under the drawing's name: only a temporary
+// file that no listing shows and that the next copy into the folder removes
+// once it is stale.
+TEST_F(PosixPlatform, AKilledCopyNeverLeavesAPartialDrawing) {
+#ifndef _WIN32
+    const std::string drawing(1 << 20, 'd');
+    dir.write("template.dwg", drawing);
+    dir.mkdir("SHEET_FILES");
+    const std::string name = "KLV-13000-C000-01-A-2000.dwg";
+    const std::string target = winPath(dir, "SHEET_FILES\\" + name);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        const rlimit noCore{0, 0}, small{64 * 1024, 64 * 1024};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        std::signal(SIGXFSZ, SIG_DFL);
+        platform.copyToNewFile(winPath(dir, "template.dwg"), target);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the copy was not killed part-way";
+    EXPECT_FALSE(dir.exists("SHEET_FILES/" + name));
+    EXPECT_TRUE(platform.listFiles(winPath(dir, "SHEET_FILES")).empty());
+    for (const auto& left : dir.entries("SHEET_FILES"))
+        std::filesystem::last_write_time(dir.path() / "SHEET_FILES" / left,
+                                         std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
+
+    ASSERT_EQ(platform.copyToNewFile(winPath(dir, "template.dwg"), target), CopyOutcome::Copied);
+    EXPECT_EQ(dir.entries("SHEET_FILES"), (std::set<std::string>{name}));
+    EXPECT_EQ(dir.read("SHEET_FILES/" + name), drawing);
 #endif
 }
 

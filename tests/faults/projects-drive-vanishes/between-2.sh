@@ -1,0 +1,2 @@
+# The projects drive disappears.
+mv projects projects.away
