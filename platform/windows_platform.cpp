@@ -22,7 +22,6 @@
 #include "platform/windows_shell.h"
 
 namespace trv {
-namespace {
 
 std::wstring widen(std::string_view s) {
     if (s.empty()) return {};
@@ -40,6 +39,8 @@ std::string narrow(std::wstring_view w) {
     ::WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
     return s;
 }
+
+namespace {
 
 // '/' becomes '\', and a run of separators becomes one (the program builds
 // paths by concatenation, so "folder\" & "\PROJECTS" happens). A leading pair
