@@ -10,7 +10,7 @@ Saved<std::vector<std::string>> readRecord(Platform& platform, const std::string
     Saved<std::vector<std::string>> saved;
     if (!platform.isPresent(path)) return saved;
     try {
-        FieldReader reader(platform.readFile(path));
+        FieldReader reader(platform.readTextFile(path));
         saved.value = reader.next(count);
         saved.status = ReadStatus::Read;
     } catch (const std::exception&) {

@@ -12,6 +12,7 @@
 #endif
 
 #include "cli/player.h"
+#include "cli/script.h"
 #include "ui/application.h"
 
 namespace {
@@ -26,9 +27,12 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
     int count = 0;
     wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     for (int i = 1; wide && i < count; ++i) {
-        const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        // An argument that is no text (a lone surrogate) stays a byte that
+        // is not UTF-8, so that it is refused like one.
+        const int n = ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide[i], -1, nullptr, 0, nullptr, nullptr);
         std::string arg(n > 0 ? n - 1 : 0, '\0');
-        if (n > 1) ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), n, nullptr, nullptr);
+        if (n > 1) ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide[i], -1, arg.data(), n, nullptr, nullptr);
+        if (n == 0 && wide[i][0] != L'\0') arg.assign(1, '\xFF');
         args.push_back(std::move(arg));
     }
     ::LocalFree(wide);
@@ -39,29 +43,20 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
 #endif
 }
 
-int usage() {
-    std::cerr << "usage: trv-cli play SCRIPT [--ini PATH] [--user NAME]\n";
-    return 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args = utf8Arguments(argc, argv);
-    if (args.size() < 2 || args[0] != "play") return usage();
-    const std::string scriptPath = args[1];
+    const auto parsed = trv::cli::parseArguments(utf8Arguments(argc, argv));
+    if (const auto* refusal = std::get_if<std::string>(&parsed)) {
+        std::cerr << *refusal << '\n';
+        return 2;
+    }
+    const auto& invocation = std::get<trv::cli::Invocation>(parsed);
+    const std::string& scriptPath = invocation.script;
     trv::cli::ScriptSystem platform(std::cout);
     trv::cli::ScriptInteraction interaction(platform, std::cout);
-    for (std::size_t i = 2; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) return usage();
-        if (args[i] == "--ini") {
-            platform.setSettingsFile(args[i + 1]);
-        } else if (args[i] == "--user") {
-            platform.setUserName(args[i + 1]);
-        } else {
-            return usage();
-        }
-    }
+    if (invocation.ini) platform.setSettingsFile(*invocation.ini);
+    if (invocation.user) platform.setUserName(*invocation.user);
     const std::u8string pathUtf8(scriptPath.begin(), scriptPath.end());
     std::ifstream in(std::filesystem::path(pathUtf8), std::ios::binary);
     if (!in) {

@@ -1,5 +1,7 @@
 #include "cli/script.h"
 
+#include "platform/text.h"
+
 namespace trv::cli {
 
 std::optional<std::vector<std::string>> splitWords(const std::string& line) {
@@ -20,6 +22,26 @@ std::optional<std::vector<std::string>> splitWords(const std::string& line) {
         words.push_back(std::move(word));
     }
     return words;
+}
+
+std::variant<Invocation, std::string> parseArguments(const std::vector<std::string>& args) {
+    const std::string usage = "usage: trv-cli play SCRIPT [--ini PATH] [--user NAME]";
+    for (const auto& arg : args) {
+        if (!isValidUtf8(arg)) return std::string("trv-cli: an argument is not valid UTF-8 text");
+    }
+    if (args.size() < 2 || args[0] != "play") return usage;
+    Invocation invocation{args[1], std::nullopt, std::nullopt};
+    for (std::size_t i = 2; i < args.size(); i += 2) {
+        if (i + 1 >= args.size()) return usage;
+        if (args[i] == "--ini") {
+            invocation.ini = args[i + 1];
+        } else if (args[i] == "--user") {
+            invocation.user = args[i + 1];
+        } else {
+            return usage;
+        }
+    }
+    return invocation;
 }
 
 std::string escapeLineBreaks(const std::string& text) {

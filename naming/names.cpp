@@ -74,6 +74,9 @@ std::optional<std::string> padFacilityNumber(std::string_view text) {
 }
 
 bool isSafeNamePart(std::string_view value) {
+    // Bytes that are not UTF-8 would become other characters (or none) in
+    // the file system's name.
+    if (!isValidUtf8(value)) return false;
     for (char c : value) {
         const auto u = static_cast<unsigned char>(c);
         if (u < 0x20 || u == 0x7F) return false;

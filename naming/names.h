@@ -14,7 +14,7 @@ std::optional<std::string> padFacilityNumber(std::string_view text);
 
 // A value that ends up in a file or folder name must not hold a character
 // that cannot stand in a Windows file name (\ / : * ? " < > | or a control
-// character); a folder name must not be "." or "..".
+// character) nor bytes that are not UTF-8; a folder name must not be "." or "..".
 bool isSafeNamePart(std::string_view value);
 bool isSafeFolderName(std::string_view value);
 

@@ -33,6 +33,7 @@ public:
     std::vector<FolderEntry> listEntries(const std::string& folder) override;
     bool copyFileReplacing(const std::string& from, const std::string& to) override;
     std::string identity(const std::string& path) override;
+    std::string ansiToUtf8(std::string_view bytes) override;
 
     // The path in the form the operating system takes, with the folders that
     // exist under another letter case found as they are stored.

@@ -51,5 +51,24 @@ TEST(EscapeLineBreaks, ShowsCrAndLfAsEscapes) {
     for (const auto& c : cases) EXPECT_EQ(escapeLineBreaks(c.in), c.out) << c.in;
 }
 
+// The command line: its one form, and text only (a logon name or path that
+// is not UTF-8 is refused, not passed on).
+TEST(ParseArguments, TakesPlayWithItsOptionsAndRefusesTheRest) {
+    const std::string usage = "usage: trv-cli play SCRIPT [--ini PATH] [--user NAME]";
+    const std::string notText = "trv-cli: an argument is not valid UTF-8 text";
+    const std::pair<Words, std::string> cases[] = {  // "script|ini|user" (- for an option not given) or the message
+        {{"play", "s.txt"}, "s.txt|-|-"},
+        {{"play", "s.txt", "--user", "zo\xC3\xA9", "--ini", "t.ini"}, "s.txt|t.ini|zo\xC3\xA9"},
+        {{}, usage}, {{"run", "s.txt"}, usage}, {{"play", "s.txt", "--user"}, usage}, {{"play", "s", "-x", "y"}, usage},
+        {{"play", "s.txt", "--user", "zo\xE9"}, notText}, {{"play", "s\xC0\xAF.txt"}, notText},
+    };
+    for (const auto& [args, expected] : cases) {
+        const auto parsed = parseArguments(args);
+        const auto* i = std::get_if<Invocation>(&parsed);
+        EXPECT_EQ(i ? i->script + "|" + i->ini.value_or("-") + "|" + i->user.value_or("-") : std::get<std::string>(parsed),
+                  expected);
+    }
+}
+
 }  // namespace
 }  // namespace trv::cli

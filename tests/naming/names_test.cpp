@@ -18,7 +18,8 @@ TEST(FacilityNumber, PaddedAndUpperCased) {
 }
 
 TEST(SafeNames, RefusesWhatCannotStandInAWindowsFileName) {
-    for (const char* bad : {"a/b", "a\\b", "c:", "*", "a?", "\"", "<", ">", "|", "tab\there", "\x01", "\x7f"})
+    for (const char* bad : {"a/b", "a\\b", "c:", "*", "a?", "\"", "<", ">", "|", "tab\there", "\x01", "\x7f",
+                            "\xC0\xAF", "a\xC3"})
         EXPECT_FALSE(isSafeNamePart(bad)) << bad;
     for (const char* good : {"Floor Plan", "Fire_Protection", "01", "Riser_One-Line Diagrams", "É", ""})
         EXPECT_TRUE(isSafeNamePart(good)) << good;
