@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <limits>
 
 #include "platform/text.h"
 
@@ -198,10 +199,13 @@ std::optional<std::string> nextSheetNumber(const std::vector<std::string>& fileN
         } else {
             digits = len >= 3 ? joinChars(chars, len - 3, 3) : joinChars(chars, 0, len);
         }
+        if (!allAsciiDigits(digits)) return std::nullopt;
         long long number = 0;
         const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-        if (!allAsciiDigits(digits) || ec != std::errc() || end != digits.data() + digits.size())
-            return std::nullopt;
+        // A number too large to be increased names no sheet that numbering
+        // can follow: it is left out.
+        if (ec == std::errc::result_out_of_range || number == std::numeric_limits<long long>::max()) continue;
+        if (ec != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
         if (number > highest) highest = number;
         candidate = std::to_string(highest + 1);
     }

@@ -65,7 +65,8 @@ std::string sheetNameBase(std::string_view internalCode, std::string_view facili
 
 // The next free sheet number after the files of a sheet folder that begin
 // with the name base: one more than the highest number found, at least
-// three digits. Nothing when a name does not end in a number.
+// three digits. Nothing when a name does not end in a number; a number too
+// large to be increased (the largest 64-bit one and beyond) is left out.
 std::optional<std::string> nextSheetNumber(const std::vector<std::string>& fileNames,
                                            std::string_view nameBase);
 

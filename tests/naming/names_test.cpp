@@ -131,6 +131,13 @@ TEST(SheetNumber, NextFreeNumberInAFolder) {
         {{base + "000.dwg", base + "0 1.dwg"}, std::nullopt},  // a blank is no digit
         {{base + "+12.dwg"}, std::nullopt},
         {{base + "1e2.dwg"}, std::nullopt},
+        // A number too large to be increased is left out, however many digits it has.
+        {{base + "9223372036854775807.dwg"}, "000"},
+        {{base + "004.dwg", base + "9223372036854775807.dwg"}, "005"},
+        {{base + "9223372036854775808.dwg", base + "004.dwg"}, "005"},
+        {{base + "004.dwg", base + "123456789012345678901.dwg"}, "005"},
+        {{base + "9223372036854775806.dwg"}, "9223372036854775807"},
+        {{base + "0000000000000000000000012.dwg"}, "013"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(nextSheetNumber(c.files, base), c.expected) << (c.files.empty() ? "" : c.files.back());
