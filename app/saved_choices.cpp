@@ -5,16 +5,24 @@
 namespace trv {
 namespace {
 
-// The first `count` fields of a record-line file.
+// The first `count` fields of a record-line file. A file that holds fewer
+// (empty, blank lines, cut short by a full disk or a sync tool) tells no
+// choice: it counts as missing, so that it never disables the program.
 Saved<std::vector<std::string>> readRecord(Platform& platform, const std::string& path, std::size_t count) {
     Saved<std::vector<std::string>> saved;
     if (!platform.isPresent(path)) return saved;
+    std::string text;
     try {
-        FieldReader reader(platform.readFile(path));
-        saved.value = reader.next(count);
-        saved.status = ReadStatus::Read;
+        text = platform.readTextFile(path);
     } catch (const std::exception&) {
         saved.status = ReadStatus::Unreadable;
+        return saved;
+    }
+    try {
+        FieldReader reader(std::move(text));
+        saved.value = reader.next(count);
+        saved.status = ReadStatus::Read;
+    } catch (const ReadPastEnd&) {
     }
     return saved;
 }

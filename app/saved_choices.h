@@ -12,10 +12,11 @@ namespace trv {
 // folder. Each file has exactly one reader and one writer here.
 //
 // Reading tells three outcomes apart. A file that is not there (by the exact
-// presence test) is Missing. A file that is there but cannot be read, or does
-// not hold the fields of its record, is Unreadable; what that means is the
-// caller's to decide (start-up disables the commands, a command treats it as
-// missing or as a run-time failure).
+// presence test), or does not hold the fields of its record (empty, blank
+// lines only, cut short), is Missing. A file that is there but cannot be read
+// at all is Unreadable; what that means is the caller's to decide (start-up
+// disables the commands, a command treats it as missing or as a run-time
+// failure). Text is read as UTF-8 or, failing that, in the ANSI code page.
 enum class ReadStatus { Missing, Read, Unreadable };
 
 template <class T>

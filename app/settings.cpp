@@ -28,7 +28,7 @@ std::string INIRead(Platform& platform, const std::string& sSection, const std::
     std::string text;
     try {
         if (!platform.fileExists(sINIFileName)) return {};
-        text = platform.readFile(sINIFileName);
+        text = platform.readTextFile(sINIFileName);
     } catch (const RuntimeFailure&) {
         return {};
     }
@@ -45,7 +45,7 @@ void LookUpUserFolder(Platform& platform, AppSettings& settings) {
     const std::string table = OfficePaths(settings).userTable();
     if (!platform.fileExists(table)) return;
     try {
-        FieldReader reader(platform.readFile(table));
+        FieldReader reader(platform.readTextFile(table));
         while (!reader.atEnd()) {
             const auto row = reader.next(2);
             if (!settings.UserName.empty() && row[0] == settings.UserName) settings.UserFolder = row[1];

@@ -23,9 +23,12 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
     int count = 0;
     wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     for (int i = 1; wide && i < count; ++i) {
-        const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        // An argument that is no text (a lone surrogate) stays a byte that
+        // is not UTF-8, so that it is refused like one.
+        const int n = ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide[i], -1, nullptr, 0, nullptr, nullptr);
         std::string arg(n > 0 ? n - 1 : 0, '\0');
-        if (n > 1) ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), n, nullptr, nullptr);
+        if (n > 1) ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide[i], -1, arg.data(), n, nullptr, nullptr);
+        if (n == 0 && wide[i][0] != L'\0') arg.assign(1, '\xFF');
         args.push_back(std::move(arg));
     }
     ::LocalFree(wide);

@@ -20,6 +20,11 @@ int main(int argc, char** argv) {
     ::SetConsoleOutputCP(CP_UTF8);
 #endif
     const std::vector<std::string> args = trv::cli::utf8Arguments(argc, argv);
+    // A logon name or path that is not text is refused, never passed on.
+    if (const auto refusal = trv::cli::argumentNotText(args)) {
+        std::cerr << *refusal << '\n';
+        return 2;
+    }
     if (const auto status = trv::cli::runBatchCommand(args, std::cout, std::cerr)) return *status;
     using Action = trv::cli::Invocation::Action;
     const trv::cli::Invocation call = trv::cli::parseArguments(args);

@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "platform/text.h"
+
 namespace trv::cli {
 
 namespace {
@@ -14,7 +16,18 @@ bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
 }  // namespace
 
+std::optional<std::string> argumentNotText(const std::vector<std::string>& args) {
+    for (const auto& arg : args)
+        if (!isValidUtf8(arg)) return std::string("trv-cli: an argument is not valid UTF-8 text");
+    return std::nullopt;
+}
+
 Invocation parseArguments(const std::vector<std::string>& args) {
+    if (auto refusal = argumentNotText(args)) {
+        Invocation i;
+        i.error = std::move(*refusal);
+        return i;
+    }
     if (args.empty()) return failure("no command given");
     const std::string& command = args[0];
     Invocation result;

@@ -16,6 +16,10 @@ struct Invocation {
     std::string error;                // Error: one line saying what is wrong
 };
 
+// The message when an argument is not UTF-8 text (a logon name or path
+// that is no text is refused, never passed on); nothing when all are.
+std::optional<std::string> argumentNotText(const std::vector<std::string>& args);
+
 // Reads the arguments after the program's name. Options of `play` may stand
 // before or after the script.
 Invocation parseArguments(const std::vector<std::string>& args);

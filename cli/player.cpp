@@ -4,6 +4,7 @@
 
 #include "app/program.h"
 #include "cli/script.h"
+#include "platform/text.h"
 #include "ui/application.h"
 
 namespace trv::cli {
@@ -106,6 +107,11 @@ void Player::run(const std::string* modalWindow) {
         std::string line = lines_[next_++];
         lineNumber_ = next_;
         while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+        // What a script types must be text, as what a person types is.
+        if (!isValidUtf8(line)) {
+            error("not valid UTF-8 text");
+            return;
+        }
         std::size_t first = line.find_first_not_of(" \t");
         if (first == std::string::npos || line[first] == '#') continue;
         out_ << "> " << line.substr(first) << '\n';

@@ -26,6 +26,10 @@ bool projectFromCodeBox(Platform& platform, const OfficePaths& paths, const std:
         c.refuse(unsafeValueMessage("discipline", discipline));
         return false;
     }
+    if (!naming::isSafeFolderName(c.project.code)) {
+        c.refuse(unsafeValueMessage("project code", c.project.code));
+        return false;
+    }
     ensureProjectFolders(platform, paths, c.project.code, discipline);
     return true;
 }
@@ -70,6 +74,8 @@ TypedEntry sheetNumberEntry(const std::string& typed) {
 }
 
 std::string unsafeValueMessage(const std::string& field, const std::string& value) {
+    if (!isValidUtf8(value))
+        return "Error : The " + field + " is not valid text (UTF-8) and cannot be used in a file or folder name.";
     return "Error : The " + field + " \"" + value + "\" cannot be used in a file or folder name.";
 }
 
@@ -86,7 +92,7 @@ void ensureProjectFolders(Platform& platform, const OfficePaths& paths, const st
 }
 
 std::string modeltypecode1(Platform& platform, const OfficePaths& paths, const std::string& modelType) {
-    return catalogue::modelTypeCodeIn(platform.readFile(paths.modelCodeFile()), modelType);
+    return catalogue::modelTypeCodeIn(platform.readTextFile(paths.modelCodeFile()), modelType);
 }
 
 ModelNameComposition composeModelFileName(Platform& platform, const OfficePaths& paths, const ModelNameRequest& r) {
@@ -111,7 +117,11 @@ ModelNameComposition composeModelFileName(Platform& platform, const OfficePaths&
             return stop(*refusal);
         if (!naming::isSafeFolderName(r.discipline))
             return stop(unsafeValueMessage("discipline", r.discipline));
-        if (r.codeBox.empty()) ensureProjectFolders(platform, paths, c.project.code, r.discipline);
+        if (r.codeBox.empty()) {
+            if (!naming::isSafeFolderName(c.project.code))
+                return stop(unsafeValueMessage("project code", c.project.code));
+            ensureProjectFolders(platform, paths, c.project.code, r.discipline);
+        }
         if (const auto refusal = catalogue::checkModelChosen(r.modelType))
             return stop(*refusal);
         if (!naming::isSafeNamePart(r.modelType))
@@ -119,16 +129,21 @@ ModelNameComposition composeModelFileName(Platform& platform, const OfficePaths&
 
         const std::string modelTypeCode = modeltypecode1(platform, paths, r.modelType);
         if (r.dialog != naming::UserCodeDialogKind::None) c.userCode = naming::userCodeFrom(r.dialog, r.dialogResults);
-        if (!naming::isSafeNamePart(c.userCode))
-            return stop(unsafeValueMessage("user code", c.userCode));
+        // Checked as it enters the name: upper-cased.
+        if (!naming::isSafeNamePart(toUpper(c.userCode)))
+            return stop(unsafeValueMessage("user code", toUpper(c.userCode)));
 
         // The name carries the internal code of the current project as last
         // saved, also when the code box names another.
         if (!r.codeBox.empty() && r.namedProject == NamedProject::Saved)
             c.project = currentProjectOrThrow(platform, paths);
         if (charCount(c.userCode) != 5) c.userCode = "00-00";
-        c.value = naming::composeModelName(c.project.internalCode, r.facility,
-                                           catalogue::disciplineCodeOf(r.discipline), modelTypeCode, c.userCode);
+        const std::string name = naming::composeModelName(c.project.internalCode, r.facility,
+                                                          catalogue::disciplineCodeOf(r.discipline), modelTypeCode,
+                                                          c.userCode);
+        // The internal code and the model file type code come from files.
+        if (!naming::isSafeNamePart(name)) return stop(unsafeValueMessage("model file name", name));
+        c.value = name;
     } catch (const std::exception&) {
         c.refuse("Unknown error");
     }
@@ -189,7 +204,9 @@ SheetNameComposition composeSheetFileName(Platform& platform, const OfficePaths&
             c.sayAll(next);
             number = *next.value;
         }
-        c.value = toUpper(base + number);
+        const std::string name = toUpper(base + number);
+        if (!naming::isSafeNamePart(name)) return stop(unsafeValueMessage("sheet file name", name));
+        c.value = name;
     } catch (const std::exception&) {
         c.refuse("Unknown error");
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <limits>
 
 #include "platform/text.h"
 
@@ -74,6 +75,9 @@ std::optional<std::string> padFacilityNumber(std::string_view text) {
 }
 
 bool isSafeNamePart(std::string_view value) {
+    // Bytes that are not UTF-8 would become other characters (or none) in
+    // the file system's name.
+    if (!isValidUtf8(value)) return false;
     for (char c : value) {
         const auto u = static_cast<unsigned char>(c);
         if (u < 0x20 || u == 0x7F) return false;
@@ -218,10 +222,13 @@ std::optional<std::string> nextSheetNumber(const std::vector<std::string>& fileN
         } else {
             digits = len >= 3 ? joinChars(chars, len - 3, 3) : joinChars(chars, 0, len);
         }
+        if (!allAsciiDigits(digits)) return std::nullopt;
         long long number = 0;
         const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-        if (!allAsciiDigits(digits) || ec != std::errc() || end != digits.data() + digits.size())
-            return std::nullopt;
+        // A number too large to be increased names no sheet that numbering
+        // can follow: it is left out.
+        if (ec == std::errc::result_out_of_range || number == std::numeric_limits<long long>::max()) continue;
+        if (ec != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
         if (number > highest) highest = number;
         candidate = std::to_string(highest + 1);
     }

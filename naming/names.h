@@ -14,7 +14,7 @@ std::optional<std::string> padFacilityNumber(std::string_view text);
 
 // A value that ends up in a file or folder name must not hold a character
 // that cannot stand in a Windows file name (\ / : * ? " < > | or a control
-// character); a folder name must not be "." or "..".
+// character) nor bytes that are not UTF-8; a folder name must not be "." or "..".
 bool isSafeNamePart(std::string_view value);
 bool isSafeFolderName(std::string_view value);
 
@@ -72,7 +72,8 @@ std::string sheetNameBase(std::string_view internalCode, std::string_view facili
 
 // The next free sheet number after the files of a sheet folder that begin
 // with the name base: one more than the highest number found, at least
-// three digits. Nothing when a name does not end in a number.
+// three digits. Nothing when a name does not end in a number; a number too
+// large to be increased (the largest 64-bit one and beyond) is left out.
 std::optional<std::string> nextSheetNumber(const std::vector<std::string>& fileNames,
                                            std::string_view nameBase);
 

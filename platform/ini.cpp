@@ -22,35 +22,9 @@ std::string_view trimProfileSpace(std::string_view s) {
     return s.substr(b, e - b);
 }
 
-std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
-    std::string out;
-    auto unit = [&](std::size_t i) -> char32_t {
-        const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
-        return bigEndian ? char32_t(a << 8 | b) : char32_t(b << 8 | a);
-    };
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        char32_t c = unit(i);
-        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
-            const char32_t low = unit(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-                i += 2;
-            }
-        }
-        if (c >= 0xD800 && c <= 0xDFFF) c = 0xFFFD;  // a surrogate without its pair
-        appendUtf8(c, out);
-    }
-    return out;
-}
-
 // Notepad saves INI files as UTF-8 with a byte-order mark, or as UTF-16
 // ("Unicode"); the profile reader takes both, so the mark decides here too.
-std::string decodeText(std::string_view raw) {
-    if (raw.starts_with("\xEF\xBB\xBF")) return std::string(raw.substr(3));
-    if (raw.starts_with("\xFF\xFE")) return utf16ToUtf8(raw.substr(2), false);
-    if (raw.starts_with("\xFE\xFF")) return utf16ToUtf8(raw.substr(2), true);
-    return std::string(raw);
-}
+std::string decodeText(std::string_view raw) { return unicodeTextOf(raw).value_or(std::string(raw)); }
 
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;

@@ -36,6 +36,7 @@ public:
     void removeFile(const std::string& path) override;
     bool canListFolder(const std::string& folder) override;
     bool canCreateFileIn(const std::string& folder) override;
+    std::string ansiToUtf8(std::string_view bytes) override;
 
     // The path in the form the operating system takes, with the folders that
     // exist under another letter case found as they are stored.

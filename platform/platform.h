@@ -2,7 +2,10 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "platform/text.h"
 
 namespace trv {
 
@@ -146,6 +149,21 @@ public:
     // Whether a new file can be created in `folder`: a probe file of a name
     // nobody else uses is created there and removed at once.
     virtual bool canCreateFileIn(const std::string& folder) = 0;
+
+    // ---- text files in the ANSI code page ----
+
+    // Text in the ANSI code page as UTF-8: the code page the system is set
+    // to on Windows (GetACP), Windows-1252 elsewhere.
+    virtual std::string ansiToUtf8(std::string_view bytes) = 0;
+    // The text of a file as UTF-8. TRV writes UTF-8, but offices keep the
+    // records, lists and settings their earlier tool wrote in the ANSI code
+    // page: Unicode text (see unicodeTextOf) is taken as it is, anything else
+    // in that code page. Throws RuntimeFailure when the file cannot be read.
+    std::string readTextFile(const std::string& path) {
+        const std::string bytes = readFile(path);
+        if (auto text = unicodeTextOf(bytes)) return std::move(*text);
+        return ansiToUtf8(bytes);
+    }
 };
 
 }  // namespace trv

@@ -590,3 +590,13 @@ bool NativePlatform::canCreateFileIn(const std::string& folder) {
 }
 
 }  // namespace trv
+
+// ---- text files in the ANSI code page ----
+
+namespace trv {
+
+// A POSIX system has no ANSI code page; the files of earlier Windows tools
+// were written in the western one.
+std::string NativePlatform::ansiToUtf8(std::string_view bytes) { return windows1252ToUtf8(bytes); }
+
+}  // namespace trv

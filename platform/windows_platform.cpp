@@ -624,3 +624,21 @@ bool NativePlatform::canCreateFileIn(const std::string& folder) {
 }
 
 }  // namespace trv
+
+// ---- text files in the ANSI code page ----
+
+namespace trv {
+
+std::string NativePlatform::ansiToUtf8(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    const UINT codePage = ::GetACP();
+    const int size = static_cast<int>(bytes.size());
+    const int n = ::MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+    // A code page that cannot convert the bytes: Windows-1252 always can.
+    if (n <= 0) return windows1252ToUtf8(bytes);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), n);
+    return narrow(wide);
+}
+
+}  // namespace trv

@@ -69,7 +69,7 @@ std::vector<std::string> readOwnerUnitNames(Platform& platform, const OfficePath
     const std::string file = paths.ownerUnitFile();
     if (!platform.fileExists(file)) return names;
     try {
-        FieldReader reader(platform.readFile(file));
+        FieldReader reader(platform.readTextFile(file));
         while (!reader.atEnd()) names.push_back(reader.next(2)[0]);
     } catch (const std::exception&) {
         // A record cut short or a file that cannot be read: the names read
@@ -80,7 +80,7 @@ std::vector<std::string> readOwnerUnitNames(Platform& platform, const OfficePath
 
 std::optional<std::string> lookUpOwnerUnit(Platform& platform, const OfficePaths& paths,
                                            const std::string& owner) {
-    FieldReader reader(platform.readFile(paths.ownerUnitFile()));
+    FieldReader reader(platform.readTextFile(paths.ownerUnitFile()));
     std::optional<std::string> unit;
     while (!reader.atEnd()) {
         const auto record = reader.next(2);
@@ -95,6 +95,11 @@ ProjectCreation createProject(Platform& platform, const OfficePaths& paths, cons
     if (composed.refusal) {
         out.result = CreationResult::Refused;
         out.shown = *composed.refusal;
+        return out;
+    }
+    if (!isValidUtf8(request.name)) {
+        out.result = CreationResult::Refused;
+        out.shown = {"Error : The project name is not valid text (UTF-8).", CodeField::Name};
         return out;
     }
     if (!isStorableProjectName(request.name)) {

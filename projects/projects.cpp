@@ -88,7 +88,7 @@ ProjectLookup lookUpProject(Platform& platform, const OfficePaths& paths, const 
         return lookup;
     }
     try {
-        FieldReader reader(platform.readFile(path));
+        FieldReader reader(platform.readTextFile(path));
         const auto fields = reader.next(2);
         lookup.project = {fields[0], fields[1], fields[0]};
         lookup.result = ProjectLookup::Result::Found;

@@ -14,13 +14,10 @@ std::vector<std::string> lookUpModelFileCode(Platform& platform, const std::stri
     if (!resourceFolderConfigured) return missing;
     std::string content;
     try {
-        content = platform.readFile(codeFile);
+        content = platform.readTextFile(codeFile);
     } catch (const RuntimeFailure&) {
         return missing;
     }
-    // A list saved by a spreadsheet as UTF-8 may begin with a byte order mark.
-    if (content.starts_with("\xEF\xBB\xBF")) content.erase(0, 3);
-
     const std::string code = toUpper(typedCode);
     std::vector<std::string> answers;
     FieldReader reader(std::move(content));

@@ -71,7 +71,7 @@ std::string rebuildProjectsList(Platform& platform, const OfficePaths& paths) {
     std::vector<std::string> records;
     for (const std::string& name : platform.listFiles(folder)) {
         try {
-            records.push_back(platform.readFile(folder + "\\" + name));
+            records.push_back(platform.readTextFile(paths.fileIn(folder, name)));
         } catch (const std::exception&) {
             // A record that cannot be read is left out.
         }

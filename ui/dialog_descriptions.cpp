@@ -11,8 +11,8 @@ namespace {
 
 using K = ControlKind;
 
-const FontDescription arialFont{"Arial", 8, false};
-const FontDescription sansSerifFont{"MS Sans Serif", 8, false};
+FontDescription arialFont() { return {"Arial", 8, false}; }
+FontDescription sansSerifFont() { return {"MS Sans Serif", 8, false}; }
 
 // The grid the four dialogs share: a margin all round, a label line, the
 // list below it, and columns a gap apart.
@@ -72,7 +72,7 @@ void addApply(WindowDescription& w, Twips place) {
 // drawing type with "Apply" beside it.
 WindowDescription typeNumberPartDialog(std::string name, std::string caption, std::string typeList,
                                 std::string numberLabel, int numberLabelWidth) {
-    WindowDescription w = dialog(std::move(name), std::move(caption), arialFont);
+    WindowDescription w = dialog(std::move(name), std::move(caption), arialFont());
     addLabelledList(w, "Label1", "Drawing Type", std::move(typeList), firstColumn, firstLabelTop);
     addLabelledList(w, "Label2", std::move(numberLabel), "cmbfbnumber", secondColumn, firstLabelTop,
                     numberLabelWidth);
@@ -115,12 +115,12 @@ const WindowDescription& legElevDialogDescription() {
 
 const WindowDescription& sectionsDialogDescription() {
     static const WindowDescription desc =
-        twoListDialog("frmSections", "Sections", arialFont, "Sections:", "Part Number");
+        twoListDialog("frmSections", "Sections", arialFont(), "Sections:", "Part Number");
     return desc;
 }
 
 const WindowDescription& otherDisciplinesDialogDescription() {
-    static const WindowDescription desc = twoListDialog("frmOtherDiscip", "Other disciplines", sansSerifFont,
+    static const WindowDescription desc = twoListDialog("frmOtherDiscip", "Other disciplines", sansSerifFont(),
                                                  "The Two First Digits", "The Two Second Digits");
     return desc;
 }

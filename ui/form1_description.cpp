@@ -14,10 +14,10 @@ namespace {
 using K = ControlKind;
 
 // The windows were laid out in 8 pt MS Sans Serif; the sizes below assume it.
-const FontDescription defaultFont{"MS Sans Serif", 8, false};
+FontDescription defaultFont() { return {"MS Sans Serif", 8, false}; }
 // Banners stand out from the working controls: larger and bold.
-const FontDescription bannerFont{"Arial", 10, true};
-const FontDescription arialFont{"Arial", 0, false};
+FontDescription bannerFont() { return {"Arial", 10, true}; }
+FontDescription arialFont() { return {"Arial", 0, false}; }
 
 // Appends a control and hands it back for the properties that are not
 // common to all. The reference is only good until the next call.
@@ -57,12 +57,12 @@ void addHeader(WindowDescription& w) {
 
     // The organisation's name, in English and in French.
     add(w, K::BannerBox, "Text2", "NORTHGATE DESIGN OFFICE", {4920, 360, 3015, 375}).font =
-        bannerFont;
+        bannerFont();
     add(w, K::BannerBox, "Text1", "BUREAU D'ÉTUDES NORTHGATE", {4080, 960, 5175, 375}).font =
-        bannerFont;
+        bannerFont();
     add(w, K::BannerBox, "Text3", "           CREATION OF CADD MODEL AND SHEET FILES",
         {3240, 1560, 6855, 375})
-        .font = bannerFont;
+        .font = bannerFont();
 
     // Label9 stops where "Version 5.0" begins.
     add(w, K::Label, "Label9", "Choose Discipline Designator 2 (optional)", {8040, 240, 2760, 255});
@@ -76,7 +76,7 @@ void addProjectArea(WindowDescription& w) {
     {
         auto& c = add(w, K::Button, "cmdnewproj",
                       "Creation of a new Project By the Project Manager", {9600, 2280, 2895, 615});
-        c.font = arialFont;
+        c.font = arialFont();
         c.onClick = "cmdnewproj_Click";
     }
 
@@ -218,7 +218,7 @@ WindowDescription makeForm1() {
     w.clientHeight = 10170;
     w.border = BorderStyle::Sizable;
     w.modal = false;
-    w.font = defaultFont;
+    w.font = defaultFont();
     addHeader(w);
     addProjectArea(w);
     addDisciplineArea(w);
@@ -235,7 +235,7 @@ WindowDescription makeHyperLinkMessage() {
     w.clientHeight = 2385;
     w.border = BorderStyle::FixedDialog;
     w.modal = true;
-    w.font = defaultFont;
+    w.font = defaultFont();
 
     // Filled with the caller's message each time the window is activated;
     // two lines leave room for a longer one.

@@ -10,10 +10,10 @@ namespace {
 
 using K = ControlKind;
 
-const FontDescription defaultFont{"MS Sans Serif", 8, false};
+FontDescription defaultFont() { return {"MS Sans Serif", 8, false}; }
 // The banner is set in a serif face, larger and bold.
-const FontDescription bannerFont{"Times New Roman", 14, true};
-const FontDescription codePrefixFont{"MS Sans Serif", 10, true};
+FontDescription bannerFont() { return {"Times New Roman", 14, true}; }
+FontDescription codePrefixFont() { return {"MS Sans Serif", 10, true}; }
 
 ControlDescription& add(WindowDescription& w, ControlKind kind, std::string name, std::string caption,
                         Twips place) {
@@ -30,10 +30,10 @@ ControlDescription& add(WindowDescription& w, ControlKind kind, std::string name
 // list with its serial, the name, and the two commands.
 void addCodeArea(WindowDescription& w) {
     add(w, K::BannerBox, "Text1", "CREATION OF THE  KLV PROJECT CODES", {240, 120, 9210, 495}).font =
-        bannerFont;
+        bannerFont();
 
     add(w, K::Label, "Label20", "NORTHGATE DESIGN OFFICE", {240, 780, 2280, 255});
-    add(w, K::Label, "Label21", "KLV", {2640, 750, 615, 300}).font = codePrefixFont;
+    add(w, K::Label, "Label21", "KLV", {2640, 750, 615, 300}).font = codePrefixFont();
 
     add(w, K::Label, "Label1", "Year", {1740, 1260, 495, 255});
     add(w, K::Label, "Label2", "Running Serial", {2340, 1260, 1335, 255});
@@ -100,7 +100,7 @@ WindowDescription makeProjectCode() {
     w.clientHeight = 5175;
     w.border = BorderStyle::Sizable;
     w.modal = false;
-    w.font = defaultFont;
+    w.font = defaultFont();
     addCodeArea(w);
     addBelowClientArea(w);
     return w;

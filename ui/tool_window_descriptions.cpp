@@ -10,7 +10,7 @@ namespace {
 
 using K = ControlKind;
 
-const FontDescription sansSerifFont{"MS Sans Serif", 8, false};
+FontDescription sansSerifFont() { return {"MS Sans Serif", 8, false}; }
 
 ControlDescription& add(WindowDescription& w, ControlKind kind, std::string name, std::string caption, Twips place) {
     ControlDescription c;
@@ -32,7 +32,7 @@ WindowDescription makeTextScale() {
     w.clientWidth = 5850;
     w.clientHeight = 3600;
     w.border = BorderStyle::Sizable;
-    w.font = sansSerifFont;
+    w.font = sansSerifFont();
     // Two lines, so that the middle column has room for the button's caption on one.
     add(w, K::Label, "Label1", "Choose the final plotting Scale", {240, 240, 1560, 495});
     // Filled with the scales each time the window is loaded; none chosen.
@@ -53,7 +53,7 @@ WindowDescription makeCopyResources() {
     w.clientWidth = 4680;
     w.clientHeight = 3090;
     w.border = BorderStyle::Sizable;
-    w.font = sansSerifFont;
+    w.font = sansSerifFont();
     auto& button = add(w, K::Button, "cmdCopyresources", "Copy resources to klv2contractor Folder under ",
                        {352, 577, 3975, 1935});
     button.font = {"Arial", 12, false};

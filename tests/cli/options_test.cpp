@@ -41,6 +41,10 @@ TEST(ParseArguments, TellsWhatTheCommandLineAsksFor) {
          "trv-cli: play takes one script, not also 'b.txt' (see trv-cli --help)"},
         {{"play", "s.txt", "--version"}, Action::Error, "", "-", "-",
          "trv-cli: unknown option '--version' (see trv-cli --help)"},
+        // A logon name or path that is not text is refused, not passed on.
+        {{"play", "s.txt", "--user", "zo\xE9"}, Action::Error, "", "-", "-",
+         "trv-cli: an argument is not valid UTF-8 text"},
+        {{"play", "s\xC0\xAF.txt"}, Action::Error, "", "-", "-", "trv-cli: an argument is not valid UTF-8 text"},
     };
     for (const Case& c : cases) {
         std::string shown;

@@ -21,7 +21,8 @@ TEST(FacilityNumber, PaddedAndUpperCased) {
 }
 
 TEST(SafeNames, RefusesWhatCannotStandInAWindowsFileName) {
-    for (const char* bad : {"a/b", "a\\b", "c:", "*", "a?", "\"", "<", ">", "|", "tab\there", "\x01", "\x7f"})
+    for (const char* bad : {"a/b", "a\\b", "c:", "*", "a?", "\"", "<", ">", "|", "tab\there", "\x01", "\x7f",
+                            "\xC0\xAF", "a\xC3"})
         EXPECT_FALSE(isSafeNamePart(bad)) << bad;
     for (const char* good : {"Floor Plan", "Fire_Protection", "01", "Riser_One-Line Diagrams", "É", ""})
         EXPECT_TRUE(isSafeNamePart(good)) << good;
@@ -164,6 +165,13 @@ TEST(SheetNumber, NextFreeNumberInAFolder) {
         {{base + "000.dwg", base + "0 1.dwg"}, std::nullopt},  // a blank is no digit
         {{base + "+12.dwg"}, std::nullopt},
         {{base + "1e2.dwg"}, std::nullopt},
+        // A number too large to be increased is left out, however many digits it has.
+        {{base + "9223372036854775807.dwg"}, "000"},
+        {{base + "004.dwg", base + "9223372036854775807.dwg"}, "005"},
+        {{base + "9223372036854775808.dwg", base + "004.dwg"}, "005"},
+        {{base + "004.dwg", base + "123456789012345678901.dwg"}, "005"},
+        {{base + "9223372036854775806.dwg"}, "9223372036854775807"},
+        {{base + "0000000000000000000000012.dwg"}, "013"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(nextSheetNumber(c.files, base), c.expected) << (c.files.empty() ? "" : c.files.back());

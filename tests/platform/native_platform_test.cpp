@@ -488,5 +488,30 @@ TEST_F(PlatformContract, FolderAccessIsProbedWithoutATrace) {
     EXPECT_FALSE(platform.canCreateFileIn(dir / "nowhere"));
 }
 
+// TRV writes UTF-8; the records and lists of earlier tools are in the ANSI
+// code page: Windows-1252 on POSIX and on a western Windows system.
+TEST_F(PlatformContract, TextFilesAreReadAsUnicodeOrInTheAnsiCodePage) {
+    const std::pair<std::string, std::string> unicode[] = {
+        {"caf\xC3\xA9", "caf\xC3\xA9"},
+        {"\xEF\xBB\xBF\"caf\xC3\xA9\"", "\"caf\xC3\xA9\""},                       // the mark dropped
+        {"\xEF\xBB\xBF" "a\xE9", "a\xEF\xBF\xBD"},                               // marked UTF-8 that is not
+        {std::string("\xFF\xFEh\0\xE9\0", 6), "h\xC3\xA9"},                        // UTF-16
+        {std::string("\xFE\xFF\0h\xD8\x3D\xDC\x50", 8), "h\xF0\x9F\x91\x90"},
+    };
+    const std::pair<std::string, std::string> windows1252[] = {
+        {"BUREAU D'\xC9TUDES", "BUREAU D'\xC3\x89TUDES"},
+        {"\x80\x8A\x9F\x81", "\xE2\x82\xAC\xC5\xA0\xC5\xB8\xC2\x81"},  // 81 is undefined there: a control
+        {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                              // no overlong "/"
+    };
+    auto readsAs = [this](const std::string& bytes, const std::string& text) {
+        dir.write("text.txt", bytes);
+        EXPECT_EQ(platform.readTextFile(winPath(dir, "text.txt")), text) << bytes;
+    };
+    for (const auto& [bytes, text] : unicode) readsAs(bytes, text);
+    if (platform.ansiToUtf8("\x80") == "\xE2\x82\xAC")  // the system's code page is Windows-1252
+        for (const auto& [bytes, text] : windows1252) readsAs(bytes, text);
+    EXPECT_THROW(platform.readTextFile(winPath(dir, "missing.txt")), RuntimeFailure);
+}
+
 }  // namespace
 }  // namespace trv

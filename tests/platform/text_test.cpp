@@ -53,6 +53,22 @@ TEST(ToUpper, MapsEachCharacterToItsSingleUpperCaseForm) {
     for (const auto& c : cases) EXPECT_EQ(toUpper(c.in), c.out) << c.in;
 }
 
+// Only the shortest form of a code point up to U+10FFFF that is no surrogate
+// is UTF-8. Anything else stays bytes that count one each and that case
+// mapping leaves alone: C0 AF never becomes "/", C0 80 never NUL.
+TEST(Utf8, InvalidSequencesStayBytesThatNoMappingChanges) {
+    for (const char* valid : {"", "abc", "\xC3\xA9", "\xED\x9F\xBF", "\xEE\x80\x80", "\xF4\x8F\xBF\xBF"})
+        EXPECT_TRUE(isValidUtf8(valid)) << valid;
+    // Overlong "/", NUL, "A" and "/" again; a surrogate; past U+10FFFF; cut short; stray bytes.
+    for (const std::string bytes : {"\xC0\xAF", "\xC0\x80", "\xC1\x81", "\xE0\x80\xAF", "\xF0\x80\x80\xAF",
+                                    "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xE2\x82", "\x80"}) {
+        EXPECT_FALSE(isValidUtf8("a" + bytes + "a")) << bytes;
+        EXPECT_EQ(toUpper(bytes), bytes);
+        EXPECT_EQ(toLower(bytes), bytes);
+        EXPECT_EQ(charCount(bytes), bytes.size());
+    }
+}
+
 TEST(EqualsNoCase, IgnoresLetterCaseOnly) {
     struct Case {
         const char* a;

@@ -1,6 +1,7 @@
-# An empty discipline file beside a good project file.
+# An unreadable discipline file beside a good project file.
 d="$W/projects/tester/PROJECTS"
 mkdir -p "$d"
 printf '"KLV-13000-C000","HARBOUR TERMINAL EXTENSION","KLV-13000-C000"\r\n' > "$d/curproject.txt"
-: > "$d/curdiscipline.txt"
+# A file that is there but cannot be read: reading its target fails (EIO).
+ln -s /proc/self/mem "$d/curdiscipline.txt"
 printf '"07"\r\n' > "$d/facilnumber.txt"

@@ -1,5 +1,6 @@
-# An empty facility number file.
+# An unreadable facility number file.
 d="$W/projects/tester/PROJECTS"
 mkdir -p "$d"
 printf '"KLV-13000-C000","HARBOUR TERMINAL EXTENSION","KLV-13000-C000"\r\n' > "$d/curproject.txt"
-: > "$d/facilnumber.txt"
+# A file that is there but cannot be read: reading its target fails (EIO).
+ln -s /proc/self/mem "$d/facilnumber.txt"

@@ -1,0 +1,3 @@
+set -e
+[ -d projects/PROJECTS ]
+[ -z "$(ls -A projects/PROJECTS)" ]

@@ -1,0 +1,6 @@
+# An empty discipline file beside a good project file.
+d="$W/projects/tester/PROJECTS"
+mkdir -p "$d"
+printf '"KLV-13000-C000","HARBOUR TERMINAL EXTENSION","KLV-13000-C000"\r\n' > "$d/curproject.txt"
+: > "$d/curdiscipline.txt"
+printf '"07"\r\n' > "$d/facilnumber.txt"
