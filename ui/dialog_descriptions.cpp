@@ -44,27 +44,18 @@ WindowDescription dialog(std::string name, std::string caption, const FontDescri
     return w;
 }
 
-void addControl(WindowDescription& w, ControlKind kind, std::string name, std::string caption, Twips place) {
-    ControlDescription c;
-    c.name = std::move(name);
-    c.kind = kind;
-    c.caption = std::move(caption);
-    c.place = place;
-    w.controls.push_back(std::move(c));
-}
-
 // A list with its label above it. The lists start empty: the dialog fills
 // them each time it is loaded.
 void addLabelledList(WindowDescription& w, std::string labelName, std::string labelText, std::string listName,
                      int left, int labelTop, int labelWidth = listWidth) {
-    addControl(w, K::Label, std::move(labelName), std::move(labelText),
+    w.add(K::Label, std::move(labelName), std::move(labelText),
                {left, labelTop, labelWidth, labelHeight});
-    addControl(w, K::ComboBox, std::move(listName), "",
+    w.add(K::ComboBox, std::move(listName), "",
                {left, labelTop + labelHeight + labelToList, listWidth, listHeight});
 }
 
 void addApply(WindowDescription& w, Twips place) {
-    addControl(w, K::Button, "Command1", "Apply", place);
+    w.add(K::Button, "Command1", "Apply", place);
     w.controls.back().onClick = "Command1_Click";
 }
 

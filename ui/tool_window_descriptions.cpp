@@ -12,16 +12,6 @@ using K = ControlKind;
 
 FontDescription sansSerifFont() { return {"MS Sans Serif", 8, false}; }
 
-ControlDescription& add(WindowDescription& w, ControlKind kind, std::string name, std::string caption, Twips place) {
-    ControlDescription c;
-    c.name = std::move(name);
-    c.kind = kind;
-    c.caption = std::move(caption);
-    c.place = place;
-    w.controls.push_back(std::move(c));
-    return w.controls.back();
-}
-
 // The scales on the left; the size typed on the right of its label, the
 // result on the right of the button. The controls are described in their
 // tab order: list, size, result, button.
@@ -34,13 +24,13 @@ WindowDescription makeTextScale() {
     w.border = BorderStyle::Sizable;
     w.font = sansSerifFont();
     // Two lines, so that the middle column has room for the button's caption on one.
-    add(w, K::Label, "Label1", "Choose the final plotting Scale", {240, 240, 1560, 495});
+    w.add(K::Label, "Label1", "Choose the final plotting Scale", {240, 240, 1560, 495});
     // Filled with the scales each time the window is loaded; none chosen.
-    add(w, K::ListBox, "lstscales", "", {240, 780, 1560, 2580});
-    add(w, K::Label, "Label2", "Enter the text size in mm", {1920, 300, 2520, 255});
-    add(w, K::TextBox, "txttextsizein", "", {4560, 240, 1050, 375});
-    add(w, K::ReadOnlyBox, "txttextsizeout", "", {4560, 900, 1050, 375});
-    add(w, K::Button, "cmdtextcnv", "The text size to enter is :", {1920, 840, 2520, 495}).onClick =
+    w.add(K::ListBox, "lstscales", "", {240, 780, 1560, 2580});
+    w.add(K::Label, "Label2", "Enter the text size in mm", {1920, 300, 2520, 255});
+    w.add(K::TextBox, "txttextsizein", "", {4560, 240, 1050, 375});
+    w.add(K::ReadOnlyBox, "txttextsizeout", "", {4560, 900, 1050, 375});
+    w.add(K::Button, "cmdtextcnv", "The text size to enter is :", {1920, 840, 2520, 495}).onClick =
         "cmdtextcnv_Click";
     return w;
 }
@@ -54,7 +44,7 @@ WindowDescription makeCopyResources() {
     w.clientHeight = 3090;
     w.border = BorderStyle::Sizable;
     w.font = sansSerifFont();
-    auto& button = add(w, K::Button, "cmdCopyresources", "Copy resources to klv2contractor Folder under ",
+    auto& button = w.add(K::Button, "cmdCopyresources", "Copy resources to klv2contractor Folder under ",
                        {352, 577, 3975, 1935});
     button.font = {"Arial", 12, false};
     button.onClick = "cmdCopyresources_Click";

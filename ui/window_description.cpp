@@ -12,4 +12,15 @@ const ControlDescription* WindowDescription::find(const std::string& controlName
     return nullptr;
 }
 
+ControlDescription& WindowDescription::add(ControlKind kind, std::string controlName, std::string caption,
+                                           Twips place) {
+    ControlDescription c;
+    c.name = std::move(controlName);
+    c.kind = kind;
+    c.caption = std::move(caption);
+    c.place = place;
+    controls.push_back(std::move(c));
+    return controls.back();
+}
+
 }  // namespace trv::ui

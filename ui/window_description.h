@@ -65,6 +65,9 @@ struct WindowDescription {
     std::vector<ControlDescription> controls;
 
     const ControlDescription* find(const std::string& controlName) const;
+    // Appends a control and hands it back for the properties that are not
+    // common to all. The reference is only good until the next call.
+    ControlDescription& add(ControlKind kind, std::string controlName, std::string caption, Twips place);
 };
 
 constexpr int twipsPerPixel = 15;
