@@ -1,12 +1,16 @@
-// trv_bench_run: times a program the way a user waits for it, for scripts/bench.
+// trv_bench_run: times programs the way a user waits for them, for scripts/bench.
 //
-//   trv_bench_run [--runs N] [--before COMMAND] [--expect TEXT] -- PROGRAM [ARGUMENT...]
+//   trv_bench_run [--runs N] SIDE [--versus SIDE]
+//   SIDE: [--before COMMAND] [--expect TEXT] -- PROGRAM [ARGUMENT...]
 //
-// Runs PROGRAM once to warm the caches, then N times (5 unless told), each
-// time after COMMAND (run by /bin/sh, not timed; it puts back what the last
-// run changed). Prints one line: the median wall time in milliseconds from
-// starting the program to its end, and the highest peak memory of a timed
-// run in kilobytes. With --expect, what the program prints must contain TEXT,
+// Runs each side's PROGRAM once to warm the caches, then N times (5 unless
+// told); with --versus the two sides take turns, so that both meet the same
+// state of the machine and of its disks. Each run comes after the side's
+// COMMAND (run by /bin/sh, not timed; it puts back what the last run changed).
+// Prints one line with three figures a side: the median wall time in
+// milliseconds from starting the program to its end, the highest peak memory
+// of a timed run in kilobytes and the median processor time (user and system)
+// in milliseconds. With --expect, what the program prints must contain TEXT,
 // so that a run that did not do the work is not timed as one. Exits 1 when a
 // run fails (not 0, the text missing, or still running after ten minutes),
 // 2 on wrong usage.
@@ -27,12 +31,24 @@
 
 namespace {
 
+struct Side {
+    std::string before, expect;
+    std::vector<char*> argv;  // ends with nullptr
+    std::vector<double> times, cpuTimes;
+    long peakKilobytes = 0;
+};
+
 struct Run {
     double milliseconds = 0;
+    double cpuMilliseconds = 0;  // user and system time
     long peakKilobytes = 0;
     bool ok = false;
     std::string output;
 };
+
+double milliseconds(const timeval& t) {
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+}
 
 // Starts the program with its output on a pipe (when it is to be read) or
 // thrown away, and waits for it, reading what it prints.
@@ -57,10 +73,11 @@ Run runOnce(const std::vector<char*>& argv, bool captureOutput) {
         char buf[65536];
         ssize_t n;
         while ((n = ::read(fds[0], buf, sizeof buf)) != 0) {
-            if (n > 0)
+            if (n > 0) {
                 run.output.append(buf, static_cast<std::size_t>(n));
-            else if (errno != EINTR)
+            } else if (errno != EINTR) {
                 break;
+            }
         }
         ::close(fds[0]);
     }
@@ -70,14 +87,58 @@ Run runOnce(const std::vector<char*>& argv, bool captureOutput) {
     }
     const auto end = std::chrono::steady_clock::now();
     run.milliseconds = std::chrono::duration<double, std::milli>(end - start).count();
+    run.cpuMilliseconds = milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
     run.peakKilobytes = usage.ru_maxrss;
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return run;
 }
 
+// One run of a side, recorded unless it is the warm-up; false when it failed.
+bool runSide(Side& side, bool warmUp) {
+    if (!side.before.empty() && std::system(side.before.c_str()) != 0) {
+        std::fprintf(stderr, "trv_bench_run: %s failed\n", side.before.c_str());
+        return false;
+    }
+    const Run run = runOnce(side.argv, !side.expect.empty());
+    if (!run.ok || run.output.find(side.expect) == std::string::npos) {
+        std::fprintf(stderr, "trv_bench_run: %s did not run as expected\n%s", side.argv[0], run.output.c_str());
+        return false;
+    }
+    if (warmUp) return true;
+    side.times.push_back(run.milliseconds);
+    side.cpuTimes.push_back(run.cpuMilliseconds);
+    side.peakKilobytes = std::max(side.peakKilobytes, run.peakKilobytes);
+    return true;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Reads one SIDE from argv[i]; false on wrong usage.
+bool parseSide(int argc, char** argv, int& i, Side& side) {
+    for (; i < argc && std::strcmp(argv[i], "--") != 0; i += 2) {
+        if (i + 1 >= argc) return false;
+        if (std::strcmp(argv[i], "--before") == 0) {
+            side.before = argv[i + 1];
+        } else if (std::strcmp(argv[i], "--expect") == 0) {
+            side.expect = argv[i + 1];
+        } else {
+            return false;
+        }
+    }
+    for (++i; i < argc && std::strcmp(argv[i], "--versus") != 0; ++i) side.argv.push_back(argv[i]);
+    if (side.argv.empty()) return false;
+    side.argv.push_back(nullptr);
+    return true;
+}
+
 int usage() {
     std::fputs(
-        "usage: trv_bench_run [--runs N] [--before COMMAND] [--expect TEXT] -- PROGRAM [ARGUMENT...]\n",
+        "usage: trv_bench_run [--runs N] SIDE [--versus SIDE]\n"
+        "  SIDE: [--before COMMAND] [--expect TEXT] -- PROGRAM [ARGUMENT...]\n",
         stderr);
     return 2;
 }
@@ -86,43 +147,27 @@ int usage() {
 
 int main(int argc, char** argv) {
     int runs = 5;
-    std::string before, expect;
     int i = 1;
-    for (; i < argc && std::strcmp(argv[i], "--") != 0; i += 2) {
-        if (i + 1 >= argc) return usage();
-        if (std::strcmp(argv[i], "--runs") == 0)
-            runs = std::atoi(argv[i + 1]);
-        else if (std::strcmp(argv[i], "--before") == 0)
-            before = argv[i + 1];
-        else if (std::strcmp(argv[i], "--expect") == 0)
-            expect = argv[i + 1];
-        else
-            return usage();
+    if (i + 1 < argc && std::strcmp(argv[i], "--runs") == 0) {
+        runs = std::atoi(argv[i + 1]);
+        i += 2;
     }
-    if (i + 1 >= argc || runs < 1) return usage();
-    std::vector<char*> program(argv + i + 1, argv + argc);
-    program.push_back(nullptr);
+    std::vector<Side> sides(1);
+    if (runs < 1 || !parseSide(argc, argv, i, sides[0])) return usage();
+    if (i < argc) {  // --versus
+        ++i;
+        sides.emplace_back();
+        if (!parseSide(argc, argv, i, sides[1]) || i < argc) return usage();
+    }
 
-    std::vector<double> times;
-    long peak = 0;
     for (int r = 0; r <= runs; ++r) {  // run 0 is the warm-up
-        if (!before.empty() && std::system(before.c_str()) != 0) {
-            std::fprintf(stderr, "trv_bench_run: %s failed\n", before.c_str());
-            return 1;
-        }
-        const Run run = runOnce(program, !expect.empty());
-        if (!run.ok || run.output.find(expect) == std::string::npos) {
-            std::fprintf(stderr, "trv_bench_run: %s did not run as expected\n%s", program[0],
-                         run.output.c_str());
-            return 1;
-        }
-        if (r == 0) continue;
-        times.push_back(run.milliseconds);
-        peak = std::max(peak, run.peakKilobytes);
+        for (Side& side : sides)
+            if (!runSide(side, r == 0)) return 1;
     }
-    std::sort(times.begin(), times.end());
-    const std::size_t n = times.size();
-    const double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-    std::printf("%.2f %ld\n", median, peak);
+    for (std::size_t s = 0; s < sides.size(); ++s) {
+        std::printf("%s%.2f %ld %.2f", s ? " " : "", median(sides[s].times), sides[s].peakKilobytes,
+                    median(sides[s].cpuTimes));
+    }
+    std::printf("\n");
     return 0;
 }
