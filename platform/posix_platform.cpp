@@ -39,6 +39,14 @@ std::vector<std::string> splitComponents(const std::string& path, bool& absolute
     return parts;
 }
 
+// The order of a listing: by upper-case name, names that differ only in
+// case by their bytes. One comparison of the keys: in a project's folder
+// most names share their first twenty characters.
+constexpr auto byKeyThenName = [](const auto& a, const auto& b) {
+    const int byKey = a.first.compare(b.first);
+    return byKey != 0 ? byKey < 0 : a.second.name < b.second.name;
+};
+
 struct Entry {
     std::string name;
     bool file;  // a regular file, or a link to one
@@ -64,9 +72,7 @@ std::vector<Entry> folderEntries(const std::string& dir, const std::string& pref
         keyed.push_back({std::move(key), Entry{std::move(n), file}});
     }
     ::closedir(d);
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
-    });
+    std::sort(keyed.begin(), keyed.end(), byKeyThenName);
     std::vector<Entry> entries;
     entries.reserve(keyed.size());
     for (auto& k : keyed) entries.push_back(std::move(k.second));
@@ -77,6 +83,23 @@ std::vector<std::string> entryNames(const std::string& dir) {
     std::vector<std::string> names;
     for (auto& e : folderEntries(dir)) names.push_back(std::move(e.name));
     return names;
+}
+
+// The name under which `name` is stored in `dir` in another letter case
+// (the first in listing order when there are several); empty when there is
+// none. One pass over the folder, nothing kept: a copy into a folder looks up
+// every new file's name this way.
+std::string storedSpelling(const std::string& dir, const std::string& name) {
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return {};
+    std::string found;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string_view n = e->d_name;
+        if (n == "." || n == "..") continue;
+        if (equalsNoCase(n, name) && (found.empty() || n < found)) found = n;
+    }
+    ::closedir(d);
+    return found;
 }
 
 bool statPath(const std::string& p, struct stat& st) { return ::stat(p.c_str(), &st) == 0; }
@@ -116,6 +139,35 @@ bool writeAll(int fd, const char* data, std::size_t size) {
         size -= static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// The rest of `in` to `out`; false on a read or write error. On Linux the
+// kernel copies the bytes itself, as `cp` has it do, without passing them
+// through the program; where it copies nothing (another file system, an
+// older kernel, a file that tells no size) they are read and written.
+bool copyBytes(int in, int out) {
+#ifdef __linux__
+    for (bool copiedAny = false;;) {
+        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
+        if (n > 0) {
+            copiedAny = true;
+        } else if (n == 0 && copiedAny) {
+            return true;
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            break;  // read and write from where the kernel stopped
+        }
+    }
+#endif
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(in, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        if (!writeAll(out, buf, static_cast<std::size_t>(n))) return false;
+    }
 }
 
 // Runs a program and returns what it printed, or nothing when it could not run.
@@ -178,22 +230,37 @@ pid_t spawnDetached(const std::string& program, const std::vector<std::string>& 
 std::string NativePlatform::nativePath(const std::string& path) {
     bool absolute = false;
     const auto parts = splitComponents(path, absolute);
-    std::string cur = absolute ? "/" : "";
+    const auto spelled = [&](std::size_t count) {  // the first `count` components as given
+        std::string p = absolute ? "/" : "";
+        for (std::size_t k = 0; k < count; ++k) p = join(p, parts[k]);
+        return p;
+    };
+    const auto there = [](const std::string& p) {
+        struct stat st{};
+        return ::lstat(p.c_str(), &st) == 0;
+    };
+    // Nearly every path names what is stored under exactly that spelling, or
+    // a new file in a folder that is: one or two lookups tell, where looking
+    // up every folder on the way costs one each (on a network drive, a round
+    // trip each). Whatever the kernel finds as spelled, it found folder by folder.
+    std::size_t first = 0;
+    std::string cur = spelled(0);
+    if (!parts.empty()) {
+        const std::string whole = spelled(parts.size());
+        if (there(whole)) return whole;
+        if (std::string parent = spelled(parts.size() - 1); parts.size() > 1 && there(parent)) {
+            first = parts.size() - 1;
+            cur = std::move(parent);
+        }
+    }
     bool lookUp = true;  // stops once a component is missing: nothing below it exists
-    for (const auto& part : parts) {
+    for (std::size_t k = first; k < parts.size(); ++k) {
+        const std::string& part = parts[k];
         std::string next = join(cur, part);
-        if (lookUp && part != "." && part != "..") {
-            struct stat st{};
-            if (::lstat(next.c_str(), &st) != 0) {
-                lookUp = false;
-                for (const auto& name : entryNames(cur)) {
-                    if (equalsNoCase(name, part)) {
-                        next = join(cur, name);
-                        lookUp = true;
-                        break;
-                    }
-                }
-            }
+        if (lookUp && part != "." && part != ".." && !there(next)) {
+            const std::string stored = storedSpelling(cur, part);
+            lookUp = !stored.empty();
+            if (lookUp) next = join(cur, stored);
         }
         cur = std::move(next);
     }
@@ -315,21 +382,7 @@ CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::st
         ::close(in);
         return err == EEXIST ? CopyOutcome::TargetExists : CopyOutcome::Failed;
     }
-    bool ok = true;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(in, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ok = false;
-            break;
-        }
-        if (n == 0) break;
-        if (!writeAll(out, buf, static_cast<std::size_t>(n))) {
-            ok = false;
-            break;
-        }
-    }
+    bool ok = copyBytes(in, out);
     ::close(in);
     if (::close(out) != 0) ok = false;
     if (!ok) {
@@ -411,9 +464,7 @@ std::vector<Platform::FolderEntry> NativePlatform::listEntries(const std::string
         keyed.push_back({std::move(key), FolderEntry{std::move(n), kind}});
     }
     ::closedir(d);
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
-    });
+    std::sort(keyed.begin(), keyed.end(), byKeyThenName);
     std::vector<FolderEntry> entries;
     entries.reserve(keyed.size());
     for (auto& k : keyed) entries.push_back(std::move(k.second));
@@ -439,21 +490,7 @@ bool NativePlatform::copyFileReplacing(const std::string& from, const std::strin
         ::close(in);
         return false;
     }
-    bool ok = true;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(in, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ok = false;
-            break;
-        }
-        if (n == 0) break;
-        if (!writeAll(out, buf, static_cast<std::size_t>(n))) {
-            ok = false;
-            break;
-        }
-    }
+    bool ok = copyBytes(in, out);
     ::close(in);
     // mkstemp makes the file private; the copy gets the usual permissions.
     const mode_t mask = ::umask(0);
@@ -479,18 +516,6 @@ std::string NativePlatform::identity(const std::string& path) {
 
 namespace trv {
 namespace {
-
-// The bytes of `in` to `out`; false on a read or write error.
-bool copyBytes(int in, int out) {
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(in, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) return true;
-        if (!writeAll(out, buf, static_cast<std::size_t>(n))) return false;
-    }
-}
 
 // Permissions a new file gets: everybody's read and write, less the umask.
 mode_t newFileMode() {
