@@ -39,6 +39,23 @@ std::vector<std::string> splitComponents(const std::string& path, bool& absolute
     return parts;
 }
 
+// The path with '/' between its components and nothing else: what the
+// components of splitComponents give when joined again.
+std::string joinedComponents(const std::string& path) {
+    std::string joined;
+    joined.reserve(path.size());
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const char c = path[i];
+        if (c != '\\' && c != '/') {
+            joined += c;
+        } else if (joined.empty() ? i == 0 : joined.back() != '/') {
+            joined += '/';  // a leading one makes the path absolute; doubled ones are one
+        }
+    }
+    if (joined.size() > 1 && joined.back() == '/') joined.pop_back();
+    return joined;
+}
+
 // The order of a listing: by upper-case name, names that differ only in
 // case by their bytes. One comparison of the keys: in a project's folder
 // most names share their first twenty characters.
@@ -228,30 +245,26 @@ pid_t spawnDetached(const std::string& program, const std::vector<std::string>& 
 }  // namespace
 
 std::string NativePlatform::nativePath(const std::string& path) {
-    bool absolute = false;
-    const auto parts = splitComponents(path, absolute);
-    const auto spelled = [&](std::size_t count) {  // the first `count` components as given
-        std::string p = absolute ? "/" : "";
-        for (std::size_t k = 0; k < count; ++k) p = join(p, parts[k]);
-        return p;
-    };
-    const auto there = [](const std::string& p) {
-        struct stat st{};
-        return ::lstat(p.c_str(), &st) == 0;
-    };
     // Nearly every path names what is stored under exactly that spelling, or
     // a new file in a folder that is: one or two lookups tell, where looking
     // up every folder on the way costs one each (on a network drive, a round
     // trip each). Whatever the kernel finds as spelled, it found folder by folder.
+    const auto there = [](const std::string& p) {
+        struct stat st{};
+        return ::lstat(p.c_str(), &st) == 0;
+    };
+    std::string cur = joinedComponents(path);
+    if (!cur.empty() && there(cur)) return cur;
+
+    bool absolute = false;
+    const auto parts = splitComponents(path, absolute);
     std::size_t first = 0;
-    std::string cur = spelled(0);
-    if (!parts.empty()) {
-        const std::string whole = spelled(parts.size());
-        if (there(whole)) return whole;
-        if (std::string parent = spelled(parts.size() - 1); parts.size() > 1 && there(parent)) {
-            first = parts.size() - 1;
-            cur = std::move(parent);
-        }
+    const auto slash = cur.find_last_of('/');
+    if (parts.size() > 1 && slash != std::string::npos && slash > 0 && there(cur.substr(0, slash))) {
+        first = parts.size() - 1;  // only the last name is not stored as spelled
+        cur.resize(slash);
+    } else {
+        cur = absolute ? "/" : "";
     }
     bool lookUp = true;  // stops once a component is missing: nothing below it exists
     for (std::size_t k = first; k < parts.size(); ++k) {
