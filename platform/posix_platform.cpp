@@ -158,6 +158,18 @@ bool writeAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
+// Permissions a new file gets: everybody's read and write, less the umask
+// (read once: the program never changes it, and a copy of many files would
+// ask twice for each).
+mode_t newFileMode() {
+    static const mode_t mode = [] {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return 0666 & ~mask;
+    }();
+    return mode;
+}
+
 // The rest of `in` to `out`; false on a read or write error. On Linux the
 // kernel copies the bytes itself, as `cp` has it do, without passing them
 // through the program; where it copies nothing (another file system, an
@@ -259,9 +271,11 @@ std::string NativePlatform::nativePath(const std::string& path) {
     bool absolute = false;
     const auto parts = splitComponents(path, absolute);
     std::size_t first = 0;
+    bool lastIsMissing = false;  // already looked up as spelled
     const auto slash = cur.find_last_of('/');
     if (parts.size() > 1 && slash != std::string::npos && slash > 0 && there(cur.substr(0, slash))) {
         first = parts.size() - 1;  // only the last name is not stored as spelled
+        lastIsMissing = true;
         cur.resize(slash);
     } else {
         cur = absolute ? "/" : "";
@@ -270,7 +284,7 @@ std::string NativePlatform::nativePath(const std::string& path) {
     for (std::size_t k = first; k < parts.size(); ++k) {
         const std::string& part = parts[k];
         std::string next = join(cur, part);
-        if (lookUp && part != "." && part != ".." && !there(next)) {
+        if (lookUp && part != "." && part != ".." && (lastIsMissing || !there(next))) {
             const std::string stored = storedSpelling(cur, part);
             lookUp = !stored.empty();
             if (lookUp) next = join(cur, stored);
@@ -356,11 +370,7 @@ void NativePlatform::replaceFile(const std::string& path, const std::string& con
     const int fd = ::mkstemp(tmp.data());
     if (fd < 0) throw RuntimeFailure("cannot write " + native + ": " + std::strerror(errno));
     const bool ok = writeAll(fd, content.data(), content.size()) && ::fsync(fd) == 0;
-    ::fchmod(fd, 0666 & ~[] {
-        const mode_t m = ::umask(0);
-        ::umask(m);
-        return m;
-    }());
+    ::fchmod(fd, newFileMode());
     if (::close(fd) != 0 || !ok || ::rename(tmp.c_str(), native.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
@@ -506,9 +516,7 @@ bool NativePlatform::copyFileReplacing(const std::string& from, const std::strin
     bool ok = copyBytes(in, out);
     ::close(in);
     // mkstemp makes the file private; the copy gets the usual permissions.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(out, 0666 & ~mask) != 0) ok = false;
+    if (::fchmod(out, newFileMode()) != 0) ok = false;
     if (::close(out) != 0) ok = false;
     if (!ok || ::rename(tmp.c_str(), dst.c_str()) != 0) {
         ::unlink(tmp.c_str());
@@ -528,16 +536,6 @@ std::string NativePlatform::identity(const std::string& path) {
 // ---- registering projects: appending and replacing copies ----
 
 namespace trv {
-namespace {
-
-// Permissions a new file gets: everybody's read and write, less the umask.
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-}  // namespace
 
 void NativePlatform::appendToFile(const std::string& path, const std::string& text) {
     const std::string native = nativePath(path);
