@@ -32,10 +32,24 @@ Saved<std::string> readOneField(Platform& platform, const std::string& path) {
     return {record.status, record.read() ? record.value[0] : std::string()};
 }
 
+// Whether the file holds exactly `content`; a file that cannot be read does not.
+bool holdsAlready(Platform& platform, const std::string& path, const std::string& content) {
+    try {
+        return platform.readFile(path) == content;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 void writeRecord(Platform& platform, const AppSettings& settings, const std::string& path,
                  const std::vector<std::string>& fields) {
     if (settings.ProjectPath.empty()) throw RuntimeFailure("no projects folder configured");
-    platform.replaceFile(path, recordLine(fields));
+    const std::string content = recordLine(fields);
+    // A choice made again (start-up restores every saved choice through the
+    // handlers that save them) leaves its file alone: replacing it through a
+    // synced temporary costs a round trip to the file server each time.
+    if (holdsAlready(platform, path, content)) return;
+    platform.replaceFile(path, content);
 }
 
 }  // namespace

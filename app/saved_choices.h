@@ -40,8 +40,9 @@ Saved<std::string> readDiscipline(Platform& platform, const OfficePaths& paths);
 Saved<std::string> readFacilityNumber(Platform& platform, const OfficePaths& paths);
 
 // Each writer replaces its file as a whole (a reader sees the old content or
-// the new, never a part); throws RuntimeFailure when it cannot. Nothing is
-// written without a loaded configuration: the path would start at the root.
+// the new, never a part); throws RuntimeFailure when it cannot. A file that
+// already holds exactly the record is left as it is. Nothing is written
+// without a loaded configuration: the path would start at the root.
 void writeCurrentProject(Platform& platform, const AppSettings& settings, const OfficePaths& paths,
                          const Project& project);
 void writeDrawingType(Platform& platform, const AppSettings& settings, const OfficePaths& paths,

@@ -7,6 +7,10 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <cstdlib>
 
 #include "gui/gui_interaction.h"
 #include "gui/renderer.h"
@@ -43,6 +47,19 @@ void useParentConsole() {
     }
 #endif
 }
+// For timing the start (scripts/bench): with TRV_QUIT_AFTER_FIRST_PAINT set
+// in the environment, the program ends once the main window has been painted.
+class QuitAfterFirstPaint : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued: the paint itself finishes first.
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -82,6 +99,10 @@ int main(int argc, char** argv) {
 
     app.start();
     if (app.program().ended) return 0;
+    QuitAfterFirstPaint quitAfterFirstPaint;
+    if (std::getenv("TRV_QUIT_AFTER_FIRST_PAINT"))
+        if (QWidget* main = renderer.window(app.program().form1.name))
+            main->installEventFilter(&quitAfterFirstPaint);
     renderer.refresh();
     return QApplication::exec();
 }

@@ -42,6 +42,31 @@ std::vector<std::string> splitComponents(const std::string& path, bool& absolute
     return parts;
 }
 
+// The path with '/' between its components and nothing else: what the
+// components of splitComponents give when joined again.
+std::string joinedComponents(const std::string& path) {
+    std::string joined;
+    joined.reserve(path.size());
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const char c = path[i];
+        if (c != '\\' && c != '/') {
+            joined += c;
+        } else if (joined.empty() ? i == 0 : joined.back() != '/') {
+            joined += '/';  // a leading one makes the path absolute; doubled ones are one
+        }
+    }
+    if (joined.size() > 1 && joined.back() == '/') joined.pop_back();
+    return joined;
+}
+
+// The order of a listing: by upper-case name, names that differ only in
+// case by their bytes. One comparison of the keys: in a project's folder
+// most names share their first twenty characters.
+constexpr auto byKeyThenName = [](const auto& a, const auto& b) {
+    const int byKey = a.first.compare(b.first);
+    return byKey != 0 ? byKey < 0 : a.second.name < b.second.name;
+};
+
 struct Entry {
     std::string name;
     bool file;  // a regular file, or a link to one
@@ -67,9 +92,7 @@ std::vector<Entry> folderEntries(const std::string& dir, const std::string& pref
         keyed.push_back({std::move(key), Entry{std::move(n), file}});
     }
     ::closedir(d);
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
-    });
+    std::sort(keyed.begin(), keyed.end(), byKeyThenName);
     std::vector<Entry> entries;
     entries.reserve(keyed.size());
     for (auto& k : keyed) entries.push_back(std::move(k.second));
@@ -80,6 +103,23 @@ std::vector<std::string> entryNames(const std::string& dir) {
     std::vector<std::string> names;
     for (auto& e : folderEntries(dir)) names.push_back(std::move(e.name));
     return names;
+}
+
+// The name under which `name` is stored in `dir` in another letter case
+// (the first in listing order when there are several); empty when there is
+// none. One pass over the folder, nothing kept: a copy into a folder looks up
+// every new file's name this way.
+std::string storedSpelling(const std::string& dir, const std::string& name) {
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return {};
+    std::string found;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string_view n = e->d_name;
+        if (n == "." || n == "..") continue;
+        if (equalsNoCase(n, name) && (found.empty() || n < found)) found = n;
+    }
+    ::closedir(d);
+    return found;
 }
 
 bool statPath(const std::string& p, struct stat& st) { return ::stat(p.c_str(), &st) == 0; }
@@ -121,8 +161,37 @@ bool writeAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-// The bytes of `in` to `out`; false on a read or write error.
+// Permissions a new file gets: everybody's read and write, less the umask
+// (read once: the program never changes it, and a copy of many files would
+// ask twice for each).
+mode_t newFileMode() {
+    static const mode_t mode = [] {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return 0666 & ~mask;
+    }();
+    return mode;
+}
+
+// The rest of `in` to `out`; false on a read or write error. On Linux the
+// kernel copies the bytes itself, as `cp` has it do, without passing them
+// through the program; where it copies nothing (another file system, an
+// older kernel, a file that tells no size) they are read and written.
 bool copyBytes(int in, int out) {
+#ifdef __linux__
+    for (bool copiedAny = false;;) {
+        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
+        if (n > 0) {
+            copiedAny = true;
+        } else if (n == 0 && copiedAny) {
+            return true;
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            break;  // read and write from where the kernel stopped
+        }
+    }
+#endif
     char buf[65536];
     for (;;) {
         const ssize_t n = ::read(in, buf, sizeof buf);
@@ -131,13 +200,6 @@ bool copyBytes(int in, int out) {
         if (n == 0) return true;
         if (!writeAll(out, buf, static_cast<std::size_t>(n))) return false;
     }
-}
-
-// Permissions a new file gets: everybody's read and write, less the umask.
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 
 // Removes from `dir` the temporary files of TRV's own naming that were last
@@ -255,24 +317,37 @@ pid_t spawnDetached(const std::string& program, const std::vector<std::string>& 
 }  // namespace
 
 std::string NativePlatform::nativePath(const std::string& path) {
+    // Nearly every path names what is stored under exactly that spelling, or
+    // a new file in a folder that is: one or two lookups tell, where looking
+    // up every folder on the way costs one each (on a network drive, a round
+    // trip each). Whatever the kernel finds as spelled, it found folder by folder.
+    const auto there = [](const std::string& p) {
+        struct stat st{};
+        return ::lstat(p.c_str(), &st) == 0;
+    };
+    std::string cur = joinedComponents(path);
+    if (!cur.empty() && there(cur)) return cur;
+
     bool absolute = false;
     const auto parts = splitComponents(path, absolute);
-    std::string cur = absolute ? "/" : "";
+    std::size_t first = 0;
+    bool lastIsMissing = false;  // already looked up as spelled
+    const auto slash = cur.find_last_of('/');
+    if (parts.size() > 1 && slash != std::string::npos && slash > 0 && there(cur.substr(0, slash))) {
+        first = parts.size() - 1;  // only the last name is not stored as spelled
+        lastIsMissing = true;
+        cur.resize(slash);
+    } else {
+        cur = absolute ? "/" : "";
+    }
     bool lookUp = true;  // stops once a component is missing: nothing below it exists
-    for (const auto& part : parts) {
+    for (std::size_t k = first; k < parts.size(); ++k) {
+        const std::string& part = parts[k];
         std::string next = join(cur, part);
-        if (lookUp && part != "." && part != "..") {
-            struct stat st{};
-            if (::lstat(next.c_str(), &st) != 0) {
-                lookUp = false;
-                for (const auto& name : entryNames(cur)) {
-                    if (equalsNoCase(name, part)) {
-                        next = join(cur, name);
-                        lookUp = true;
-                        break;
-                    }
-                }
-            }
+        if (lookUp && part != "." && part != ".." && (lastIsMissing || !there(next))) {
+            const std::string stored = storedSpelling(cur, part);
+            lookUp = !stored.empty();
+            if (lookUp) next = join(cur, stored);
         }
         cur = std::move(next);
     }
@@ -481,9 +556,7 @@ std::vector<Platform::FolderEntry> NativePlatform::listEntries(const std::string
         keyed.push_back({std::move(key), FolderEntry{std::move(n), kind}});
     }
     ::closedir(d);
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
-    });
+    std::sort(keyed.begin(), keyed.end(), byKeyThenName);
     std::vector<FolderEntry> entries;
     entries.reserve(keyed.size());
     for (auto& k : keyed) entries.push_back(std::move(k.second));
@@ -512,6 +585,7 @@ bool NativePlatform::copyFileReplacing(const std::string& from, const std::strin
     bool ok = copyBytes(in, out);
     ::close(in);
     // The temporary file is private; the copy gets the usual permissions.
+    // mkstemp makes the file private; the copy gets the usual permissions.
     if (::fchmod(out, newFileMode()) != 0) ok = false;
     if (::close(out) != 0) ok = false;
     if (!ok || ::rename(tmp.c_str(), dst.c_str()) != 0) {

@@ -1,6 +1,7 @@
 #include "platform/text.h"
 
 #include <array>
+#include <algorithm>
 
 namespace trv {
 namespace {
@@ -137,11 +138,43 @@ std::string leftChars(std::string_view s, std::size_t n) {
     return std::string(s.substr(0, i));
 }
 
-std::string toUpper(std::string_view s) { return mapChars(s, upper); }
-std::string toLower(std::string_view s) { return mapChars(s, lower); }
+namespace {
+
+// Whether every byte is below 0x80, each one a whole character. Folder
+// listings are nearly all such names and are upper-cased name by name for
+// their order. (No early exit: the loop runs over whole vector registers.)
+bool isAscii(std::string_view s) {
+    unsigned char seen = 0;
+    for (const char c : s) seen |= static_cast<unsigned char>(c);
+    return seen < 0x80;
+}
+
+// The letters from..to of an ASCII text switched to the other case.
+template <char from, char to>
+std::string switchAsciiCase(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(c ^ (c >= from && c <= to ? 0x20 : 0));
+    return out;
+}
+
+}  // namespace
+
+std::string toUpper(std::string_view s) {
+    return isAscii(s) ? switchAsciiCase<'a', 'z'>(s) : mapChars(s, upper);
+}
+std::string toLower(std::string_view s) {
+    return isAscii(s) ? switchAsciiCase<'A', 'Z'>(s) : mapChars(s, lower);
+}
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() == b.size() && a == b) return true;
+    if (a == b) return true;
+    if (isAscii(a) && isAscii(b)) {
+        // Without copies: a folder's names are compared one by one with a name looked up.
+        const auto upperAscii = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+                   return upperAscii(x) == upperAscii(y);
+               });
+    }
     return toUpper(a) == toUpper(b);
 }
 

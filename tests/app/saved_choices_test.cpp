@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -156,6 +157,49 @@ TEST_F(SavedChoicesTest, WritersWriteOneRecordLineAndNothingWithoutAConfiguratio
     AppSettings unloaded;
     const OfficePaths nowhere(unloaded);
     EXPECT_THROW(writeFacilityNumber(platform, unloaded, nowhere, "01"), RuntimeFailure);
+}
+
+// Saving the choice a file already holds leaves the file untouched (its time
+// stays); anything else, even the same field without its line end, replaces it.
+TEST_F(SavedChoicesTest, AWriteThatChangesNothingLeavesTheFileAlone) {
+    using Write = std::function<void(const std::string&)>;
+    const std::pair<const char*, Write> writers[] = {
+        {"curproject.txt",
+         [this](const std::string& v) {
+             writeCurrentProject(platform, p.settings, p.paths, {v, "N", v});
+         }},
+        {"curdrawingtype.txt",
+         [this](const std::string& v) { writeDrawingType(platform, p.settings, p.paths, v); }},
+        {"curdiscipline.txt",
+         [this](const std::string& v) { writeDiscipline(platform, p.settings, p.paths, v); }},
+        {"facilnumber.txt",
+         [this](const std::string& v) { writeFacilityNumber(platform, p.settings, p.paths, v); }},
+    };
+    const auto lastYear = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 365);
+    for (const auto& [file, write] : writers) {
+        const bool project = std::string(file) == "curproject.txt";
+        auto record = [project](const std::string& v) {
+            return project ? "\"" + v + "\",\"N\",\"" + v + "\"\r\n" : "\"" + v + "\"\r\n";
+        };
+        struct Case {
+            std::string stored, written;
+            bool untouched;
+        };
+        const Case cases[] = {
+            {record("01"), "01", true},
+            {record("01"), "02", false},
+            {record("01").substr(0, record("01").size() - 2), "01", false},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(file) + " holding " + c.stored + ", writing " + c.written);
+            dir.write(state(file), c.stored);
+            const auto where = dir.path() / state(file);
+            std::filesystem::last_write_time(where, lastYear);
+            write(c.written);
+            EXPECT_EQ(saved(file), c.untouched ? c.stored : record(c.written));
+            EXPECT_EQ(std::filesystem::last_write_time(where) == lastYear, c.untouched);
+        }
+    }
 }
 
 TEST_F(SavedChoicesTest, TheDrawingTypeListSavesTheWordAndTypedTextTheLastOne) {

@@ -137,6 +137,23 @@ TEST_F(PosixPlatform, AKilledCopyNeverLeavesAPartialDrawing) {
 #endif
 }
 
+// A POSIX folder may hold names that differ only in case, where a Windows
+// one holds one: a name spelled in yet another case finds the first of them
+// in listing order, whether the folders above it are spelled as stored or not;
+// a name spelled as stored finds itself.
+TEST_F(PosixPlatform, OfNamesDifferingOnlyInCaseTheFirstInListingOrderIsFound) {
+    dir.write("Units/units.txt", "lower");
+    dir.write("Units/Units.txt", "mixed");
+    dir.write("Units/UNITS.TXT", "upper");
+    const std::pair<const char*, const char*> cases[] = {
+        {"Units\\Units.txt", "mixed"},
+        {"Units\\uNITS.txt", "upper"},
+        {"UNITS\\uNITS.txt", "upper"},
+        {"UNITS\\units.txt", "lower"},
+    };
+    for (const auto& [path, content] : cases) EXPECT_EQ(platform.readFile(winPath(dir, path)), content) << path;
+}
+
 // (On Windows the shell opens a folder in a window of its own.)
 TEST_F(PosixPlatform, OpeningAFolderReportsFileNotFound) {
     dir.mkdir("a_folder.doc");
