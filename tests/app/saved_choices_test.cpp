@@ -175,7 +175,10 @@ TEST_F(SavedChoicesTest, AWriteThatChangesNothingLeavesTheFileAlone) {
         {"facilnumber.txt",
          [this](const std::string& v) { writeFacilityNumber(platform, p.settings, p.paths, v); }},
     };
-    const auto lastYear = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 365);
+    // Whole seconds: Windows keeps file times in steps of 100 ns only.
+    const std::filesystem::file_time_type lastYear =
+        std::chrono::floor<std::chrono::seconds>(std::filesystem::file_time_type::clock::now() -
+                                                 std::chrono::hours(24 * 365));
     for (const auto& [file, write] : writers) {
         const bool project = std::string(file) == "curproject.txt";
         auto record = [project](const std::string& v) {
