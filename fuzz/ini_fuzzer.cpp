@@ -12,17 +12,14 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/require.h"
 #include "platform/ini.h"
 #include "platform/native_platform.h"
 #include "platform/text.h"
 
 namespace {
 
-void require(bool ok, const char* what) {
-    if (ok) return;
-    std::fprintf(stderr, "property broken: %s\n", what);
-    std::abort();
-}
+using trv::fuzz::require;
 
 class OneFile : public trv::NativePlatform {
 public:

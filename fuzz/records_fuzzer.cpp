@@ -9,15 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/require.h"
 #include "platform/records.h"
 
 namespace {
 
-void require(bool ok, const char* what) {
-    if (ok) return;
-    std::fprintf(stderr, "property broken: %s\n", what);
-    std::abort();
-}
+using trv::fuzz::require;
 
 // Every field until atEnd(), as the program's loops read: a read before it
 // never fails, and one after it finds nothing but an empty field (after a

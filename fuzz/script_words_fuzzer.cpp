@@ -9,15 +9,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/require.h"
 #include "cli/script.h"
 
 namespace {
 
-void require(bool ok, const char* what) {
-    if (ok) return;
-    std::fprintf(stderr, "property broken: %s\n", what);
-    std::abort();
-}
+using trv::fuzz::require;
 
 }  // namespace
 

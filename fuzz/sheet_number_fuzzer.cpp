@@ -16,16 +16,13 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/require.h"
 #include "naming/names.h"
 #include "platform/text.h"
 
 namespace {
 
-void require(bool ok, const char* what) {
-    if (ok) return;
-    std::fprintf(stderr, "property broken: %s\n", what);
-    std::abort();
-}
+using trv::fuzz::require;
 
 }  // namespace
 

@@ -12,7 +12,6 @@ namespace {
 using K = ControlKind;
 
 FontDescription arialFont() { return {"Arial", 8, false}; }
-FontDescription sansSerifFont() { return {"MS Sans Serif", 8, false}; }
 
 // The grid the four dialogs share: a margin all round, a label line, the
 // list below it, and columns a gap apart.
@@ -111,7 +110,7 @@ const WindowDescription& sectionsDialogDescription() {
 }
 
 const WindowDescription& otherDisciplinesDialogDescription() {
-    static const WindowDescription desc = twoListDialog("frmOtherDiscip", "Other disciplines", sansSerifFont(),
+    static const WindowDescription desc = twoListDialog("frmOtherDiscip", "Other disciplines", layoutFont(),
                                                  "The Two First Digits", "The Two Second Digits");
     return desc;
 }

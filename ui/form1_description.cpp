@@ -13,8 +13,6 @@ namespace {
 
 using K = ControlKind;
 
-// The windows were laid out in 8 pt MS Sans Serif; the sizes below assume it.
-FontDescription defaultFont() { return {"MS Sans Serif", 8, false}; }
 // Banners stand out from the working controls: larger and bold.
 FontDescription bannerFont() { return {"Arial", 10, true}; }
 FontDescription arialFont() { return {"Arial", 0, false}; }
@@ -205,7 +203,7 @@ WindowDescription makeForm1() {
     w.clientHeight = 10170;
     w.border = BorderStyle::Sizable;
     w.modal = false;
-    w.font = defaultFont();
+    w.font = layoutFont();
     addHeader(w);
     addProjectArea(w);
     addDisciplineArea(w);
@@ -222,7 +220,7 @@ WindowDescription makeHyperLinkMessage() {
     w.clientHeight = 2385;
     w.border = BorderStyle::FixedDialog;
     w.modal = true;
-    w.font = defaultFont();
+    w.font = layoutFont();
 
     // Filled with the caller's message each time the window is activated;
     // two lines leave room for a longer one.

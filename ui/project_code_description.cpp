@@ -10,7 +10,6 @@ namespace {
 
 using K = ControlKind;
 
-FontDescription defaultFont() { return {"MS Sans Serif", 8, false}; }
 // The banner is set in a serif face, larger and bold.
 FontDescription bannerFont() { return {"Times New Roman", 14, true}; }
 FontDescription codePrefixFont() { return {"MS Sans Serif", 10, true}; }
@@ -89,7 +88,7 @@ WindowDescription makeProjectCode() {
     w.clientHeight = 5175;
     w.border = BorderStyle::Sizable;
     w.modal = false;
-    w.font = defaultFont();
+    w.font = layoutFont();
     addCodeArea(w);
     addBelowClientArea(w);
     return w;

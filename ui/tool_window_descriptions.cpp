@@ -10,7 +10,6 @@ namespace {
 
 using K = ControlKind;
 
-FontDescription sansSerifFont() { return {"MS Sans Serif", 8, false}; }
 
 // The scales on the left; the size typed on the right of its label, the
 // result on the right of the button. The controls are described in their
@@ -22,7 +21,7 @@ WindowDescription makeTextScale() {
     w.clientWidth = 5850;
     w.clientHeight = 3600;
     w.border = BorderStyle::Sizable;
-    w.font = sansSerifFont();
+    w.font = layoutFont();
     // Two lines, so that the middle column has room for the button's caption on one.
     w.add(K::Label, "Label1", "Choose the final plotting Scale", {240, 240, 1560, 495});
     // Filled with the scales each time the window is loaded; none chosen.
@@ -43,7 +42,7 @@ WindowDescription makeCopyResources() {
     w.clientWidth = 4680;
     w.clientHeight = 3090;
     w.border = BorderStyle::Sizable;
-    w.font = sansSerifFont();
+    w.font = layoutFont();
     auto& button = w.add(K::Button, "cmdCopyresources", "Copy resources to klv2contractor Folder under ",
                        {352, 577, 3975, 1935});
     button.font = {"Arial", 12, false};

@@ -72,4 +72,7 @@ struct WindowDescription {
 
 constexpr int twipsPerPixel = 15;
 
+// The font the windows were laid out in (8 pt MS Sans Serif); their sizes assume it.
+inline FontDescription layoutFont() { return {"MS Sans Serif", 8, false}; }
+
 }  // namespace trv::ui
