@@ -91,11 +91,16 @@ public:
         ::GetWindowRect(window, &place);
         const auto done = folder_ / utf8Path(name + ".done");
         std::filesystem::remove(done);
+        // The script watching the folder sees the place whole or not at all.
+        const auto ready = folder_ / utf8Path(name + ".ready");
+        auto partial = ready;
+        partial += ".part";
         {
-            std::ofstream ready(folder_ / utf8Path(name + ".ready"), std::ios::binary);
-            ready << place.left << ' ' << place.top << ' ' << place.right - place.left << ' '
-                  << place.bottom - place.top << '\n';
+            std::ofstream out(partial, std::ios::binary);
+            out << place.left << ' ' << place.top << ' ' << place.right - place.left << ' '
+                << place.bottom - place.top << '\n';
         }
+        std::filesystem::rename(partial, ready);
         for (int waited = 0; !std::filesystem::exists(done); waited += 50) {
             if (waited > 60000) return "no screenshot of " + name + " was taken";
             pumpMessages(50);

@@ -75,7 +75,8 @@ snapshots() {
         for ready in "$shots"/*.ready; do
             [[ -f "$ready" ]] || continue
             shot=${ready%.ready}
-            read -r x y w h < "$ready"
+            read -r x y w h < "$ready" || true
+            [[ -n "${h:-}" ]] || continue
             # The window's own X window in Wine's desktop: the one at its place.
             id=$(xwininfo -root -tree | awk -v at="${w}x${h}+${x}+${y}" '$0 ~ /trv\.exe/ && index($0, " " at " ") {print $1; exit}')
             if [[ -n "$id" ]]; then
