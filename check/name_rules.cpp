@@ -7,15 +7,6 @@
 namespace trv::check {
 namespace {
 
-// Most names are plain ASCII, where characters are bytes; a project's tree
-// holds tens of thousands of them. (No early exit: the loop runs over whole
-// vector registers.)
-bool isAscii(std::string_view s) {
-    unsigned char seen = 0;
-    for (const char c : s) seen |= static_cast<unsigned char>(c);
-    return seen < 0x80;
-}
-
 // Up to `n` characters of `s` from character `position` (counted from 1);
 // empty when the name ends before it.
 std::string_view midChars(std::string_view s, std::size_t position, std::size_t n) {

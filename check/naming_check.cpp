@@ -23,20 +23,47 @@ struct Blocks {
     std::vector<Finding> missing, length, projectCode, designator, modelType;
 };
 
+// What a folder's names are held against: worked out once per folder, not
+// per name (a project holds tens of thousands of names).
+struct FolderRules {
+    FolderKind kind;
+    std::string designator;
+    const std::vector<std::string>* acceptedModelTypes = nullptr;  // null: not tested here
+    const std::string& internalCode;
+
+    FolderRules(FolderKind k, const std::string& discipline, const CheckSubject& s)
+        : kind(k), internalCode(s.internalCode) {
+        const catalogue::Discipline* row = catalogue::findDiscipline(discipline);
+        if (row) designator = row->code;
+        if (kind == FolderKind::Model && s.drawingType == "DESIGN")
+            acceptedModelTypes = catalogue::acceptedModelTypeCodes(discipline);
+    }
+
+    // Calls `broken` with each rule the name breaks, in report order.
+    template <typename Report>
+    void judge(const std::string& name, Report&& broken) const {
+        if (!lengthFits(name, kind)) broken(Rule::Length);
+        if (!projectCodeFits(name, internalCode)) broken(Rule::ProjectCode);
+        if (!designatorFits(name, designator)) broken(Rule::Designator);
+        if (acceptedModelTypes && !modelTypeFits(name, *acceptedModelTypes)) broken(Rule::ModelType);
+    }
+};
+
 void checkFolder(Platform& platform, const CheckSubject& s, const std::string& discipline, FolderKind kind,
                  const std::string& folder, Blocks& out) {
     if (platform.testFolder(folder) == FolderTest::NotFound) {
         out.missing.push_back({Rule::MissingFolder, discipline, kind, folder, {}});
         return;
     }
+    const FolderRules rules(kind, discipline, s);
     for (std::string& name : platform.listFiles(folder)) {
-        for (const Rule rule : rulesBroken(name, kind, discipline, s)) {
+        rules.judge(name, [&](Rule rule) {
             auto& block = rule == Rule::Length        ? out.length
                           : rule == Rule::ProjectCode ? out.projectCode
                           : rule == Rule::Designator  ? out.designator
                                                       : out.modelType;
             block.push_back({rule, discipline, kind, folder, name});
-        }
+        });
     }
 }
 
@@ -55,16 +82,8 @@ bool isSafeProjectCode(const std::string& code) {
 
 std::vector<Rule> rulesBroken(const std::string& name, FolderKind kind, const std::string& discipline,
                               const CheckSubject& s) {
-    const catalogue::Discipline* row = catalogue::findDiscipline(discipline);
-    const std::string designator = row ? row->code : std::string();
-    const std::vector<std::string>* accepted = nullptr;
-    if (kind == FolderKind::Model && s.drawingType == "DESIGN")
-        accepted = catalogue::acceptedModelTypeCodes(discipline);
     std::vector<Rule> broken;
-    if (!lengthFits(name, kind)) broken.push_back(Rule::Length);
-    if (!projectCodeFits(name, s.internalCode)) broken.push_back(Rule::ProjectCode);
-    if (!designatorFits(name, designator)) broken.push_back(Rule::Designator);
-    if (accepted && !modelTypeFits(name, *accepted)) broken.push_back(Rule::ModelType);
+    FolderRules(kind, discipline, s).judge(name, [&](Rule rule) { broken.push_back(rule); });
     return broken;
 }
 

@@ -140,15 +140,6 @@ std::string leftChars(std::string_view s, std::size_t n) {
 
 namespace {
 
-// Whether every byte is below 0x80, each one a whole character. Folder
-// listings are nearly all such names and are upper-cased name by name for
-// their order. (No early exit: the loop runs over whole vector registers.)
-bool isAscii(std::string_view s) {
-    unsigned char seen = 0;
-    for (const char c : s) seen |= static_cast<unsigned char>(c);
-    return seen < 0x80;
-}
-
 // The letters from..to of an ASCII text switched to the other case.
 template <char from, char to>
 std::string switchAsciiCase(std::string_view s) {
@@ -158,6 +149,24 @@ std::string switchAsciiCase(std::string_view s) {
 }
 
 }  // namespace
+
+// No early exit: the loop runs over whole vector registers.
+bool isAscii(std::string_view s) {
+    unsigned char seen = 0;
+    for (const char c : s) seen |= static_cast<unsigned char>(c);
+    return seen < 0x80;
+}
+
+void appendUpper(std::string& out, std::string_view s) {
+    if (!isAscii(s)) {
+        out += toUpper(s);
+        return;
+    }
+    const std::size_t start = out.size();
+    out.append(s);
+    for (std::size_t i = start; i < out.size(); ++i)
+        out[i] = static_cast<char>(out[i] ^ (out[i] >= 'a' && out[i] <= 'z' ? 0x20 : 0));
+}
 
 std::string toUpper(std::string_view s) {
     return isAscii(s) ? switchAsciiCase<'a', 'z'>(s) : mapChars(s, upper);

@@ -26,6 +26,12 @@ bool startsWithNoCase(std::string_view s, std::string_view prefix);
 // Orders names as a Windows file system lists them: by their upper-case form.
 bool lessNoCase(std::string_view a, std::string_view b);
 
+// Whether every byte is below 0x80, each one a whole character: folder
+// listings and drawing names nearly always are, and take byte loops.
+bool isAscii(std::string_view s);
+// Appends the upper-case form of `s` to `out` (a listing's keys share one buffer).
+void appendUpper(std::string& out, std::string_view s);
+
 bool isAsciiDigit(char c);
 bool allAsciiDigits(std::string_view s);  // false for an empty string
 
