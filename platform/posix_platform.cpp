@@ -608,7 +608,6 @@ bool NativePlatform::copyFileReplacing(const std::string& from, const std::strin
     bool ok = copyBytes(in, out);
     ::close(in);
     // The temporary file is private; the copy gets the usual permissions.
-    // mkstemp makes the file private; the copy gets the usual permissions.
     if (::fchmod(out, newFileMode()) != 0) ok = false;
     if (::close(out) != 0) ok = false;
     if (!ok || ::rename(tmp.c_str(), dst.c_str()) != 0) {
