@@ -291,10 +291,21 @@ void Renderer::layout(Window& w) {
         const int width = scaled(r.width, w.dpi);
         const int height = ui::pixels(t.height, w.dpi);
         if (r.desc->kind == ControlKind::ComboBox || r.desc->kind == ControlKind::PickList) {
-            // A drop-down's height includes its open list; the closed box is
-            // as tall as its font makes it, as on the desktop.
+            // A drop-down's height includes its open list. The closed box gets
+            // the described height through the height of its selection field,
+            // set until the box measures right: the border the box adds, and
+            // what a set height gives, differ between systems.
             const auto item = ::SendMessageW(r.hwnd, CB_GETITEMHEIGHT, 0, 0);
             ::MoveWindow(r.hwnd, x, y, width, height + visibleListEntries * static_cast<int>(item) + 2, FALSE);
+            LRESULT field = ::SendMessageW(r.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+            for (int tries = 0; tries < 4 && field > 0; ++tries) {
+                RECT closed{};
+                ::GetWindowRect(r.hwnd, &closed);
+                const int off = height - (closed.bottom - closed.top);
+                if (off == 0 || field + off <= 0) break;
+                field += off;
+                ::SendMessageW(r.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+            }
         } else {
             ::MoveWindow(r.hwnd, x, y, width, height, FALSE);
         }

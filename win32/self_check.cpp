@@ -138,9 +138,7 @@ std::vector<std::string> checkWindow(Renderer& renderer, ui::Application& app, c
         const ui::ControlDescription* before = sentenceBefore(*desc, c);
         const bool xFits = before ? r.left <= x && r.left > ui::pixels(before->place.left, dpi) : r.left == x;
         const bool widthFits = continued(*desc, c) ? r.right - r.left <= w : r.right - r.left == w;
-        // A closed drop-down is as tall as its font makes it.
-        const bool dropDown = c.kind == ControlKind::ComboBox || c.kind == ControlKind::PickList;
-        const bool heightFits = dropDown ? r.bottom - r.top <= hgt + 4 : r.bottom - r.top == hgt;
+        const bool heightFits = r.bottom - r.top == hgt;
         if (!xFits || r.top != y || !widthFits || !heightFits)
             problem(c.name + ": at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
                     std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + ", expected " +
