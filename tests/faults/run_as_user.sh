@@ -5,7 +5,9 @@
 # through setpriv or runuser; as any other user it runs trv-cli as itself.
 # It skips (exit 77) when no unprivileged user can run the case.
 #
-# A case folder holds script.txt and expected.txt, the first run; optionally
+# A case folder holds script.txt and expected.txt, the first run (or, for a
+# batch command, `command`: its words, with expected.txt holding what it
+# prints and expected-status its exit status when not 0); optionally
 # script-N.txt and expected-N.txt for runs N = 2, 3, ..., each after its
 # between-N.sh when there is one (the world changing between two steps);
 # setup.sh, run as root in the office after it is laid out; check.sh, run as
@@ -65,7 +67,7 @@ source "$here/../e2e/office.sh"
 make_office "$W"
 mkdir "$W/case"
 cp "$cli" "$W/bin/trv-cli"
-cp "$case_dir"/*.txt "$W/case/"
+cp "$case_dir"/*.txt "$W/case/" 2> /dev/null || true
 chown -R "$uid:$gid" "$W"
 # Without arguments trv-cli shows its usage (exit 2); 126 or 127 means the
 # user cannot run it from there (a folder mounted noexec, say).
@@ -83,11 +85,17 @@ if [[ -f "$case_dir/setup.sh" ]]; then
 fi
 
 fail=0
-# play SUFFIX: plays script$SUFFIX.txt as the user, compares with expected$SUFFIX.txt.
+# play SUFFIX: plays script$SUFFIX.txt as the user (or runs the case's
+# command), compares with expected$SUFFIX.txt.
 play() {
-    local suffix=$1 status=0
+    local suffix=$1 status=0 expected_status=0
+    local words=(play "$W/case/script$suffix.txt")
+    if [[ -z $suffix && -f "$case_dir/command" ]]; then
+        eval "words=($(< "$case_dir/command"))"
+        [[ -f "$case_dir/expected-status" ]] && expected_status=$(< "$case_dir/expected-status")
+    fi
     set +e
-    (cd "$W" && timeout -s KILL 60 "${as_user[@]}" "$W/bin/trv-cli" play "$W/case/script$suffix.txt" \
+    (cd "$W" && timeout -s KILL 60 "${as_user[@]}" "$W/bin/trv-cli" "${words[@]}" \
         --ini "$W/trv.ini" --user tester) > "$W/transcript$suffix.raw" 2>&1
     status=$?
     set -e
@@ -99,8 +107,8 @@ play() {
     if [[ $status == 137 ]]; then
         echo "trv-cli hung: killed after the time limit"
         fail=1
-    elif [[ $status != 0 ]]; then
-        echo "trv-cli exited with $status"
+    elif [[ $status != "$expected_status" ]]; then
+        echo "trv-cli exited with $status, expected $expected_status"
         fail=1
     fi
 }
