@@ -44,14 +44,25 @@ for a in "$@"; do
 done
 
 raw=$(mktemp)
-trap 'rm -f "$raw"' EXIT
-"$TRV_WINE" "$TRV_CLI_EXE" "${args[@]}" > "$raw" 2>&1
+raw_err=$(mktemp)
+trap 'rm -f "$raw" "$raw_err"' EXIT
+# A script's transcript keeps the order in which the program wrote to its two
+# streams; a batch command's streams are compared apart
+# (TRV_WINE_SEPARATE_STREAMS=1), its standard output byte for byte (the CR LF
+# line ends of its CSV included), its messages on standard error as lines.
+if [[ -n ${TRV_WINE_SEPARATE_STREAMS:-} ]]; then
+    "$TRV_WINE" "$TRV_CLI_EXE" "${args[@]}" > "$raw" 2> "$raw_err"
+else
+    "$TRV_WINE" "$TRV_CLI_EXE" "${args[@]}" > "$raw" 2>&1
+fi
 status=$?
 
+# back_to_posix FILE: the transcript in FILE as the POSIX build prints it.
+back_to_posix() {
 perl -ne '
     my $posix = $ENV{TRV_POSIX_OFFICE};
     my $win = $ENV{TRV_WIN_OFFICE};
-    s/\r\n\z/\n/;
+    s/\r\n\z/\n/ if $ENV{TRV_WINE_TEXT_LINES};
     my $out = "";
     while ((my $at = index($_, $win)) >= 0) {
         $out .= substr($_, 0, $at) . $posix;
@@ -76,5 +87,12 @@ perl -ne '
         $_ = substr($_, $i);
     }
     print $out . $_;
-' "$raw"
+' "$1"
+}
+if [[ -n ${TRV_WINE_SEPARATE_STREAMS:-} ]]; then
+    back_to_posix "$raw"
+    TRV_WINE_TEXT_LINES=1 back_to_posix "$raw_err" >&2
+else
+    TRV_WINE_TEXT_LINES=1 back_to_posix "$raw"
+fi
 exit $status
