@@ -21,3 +21,19 @@ ensure_packages() {
 # parsers (python3-minimal lacks the json module).
 trv_build_packages=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core python3)
+
+# case_under_wine LOG COMMAND...: runs one test case under Wine, its output in
+# LOG. Now and then Wine itself fails a program: its loader fails an
+# assertion as the program exits ("Inconsistency detected by ld.so"), or the
+# program ends at once with nothing printed (every case prints something).
+# Such a case runs once more, from scratch, and says so; any other failure,
+# or the same again, fails the case.
+case_under_wine() {
+    local log=$1
+    shift
+    "$@" > "$log" 2>&1 && return 0
+    grep -q -e 'Inconsistency detected by ld.so' -e '^@@ -1\(,[0-9]*\)\{0,1\} +0,0 @@' "$log" || return 1
+    echo "$(basename "$log" .log): Wine failed the program; the case runs again" | tee "$log.first"
+    cat "$log" >> "$log.first"
+    "$@" > "$log" 2>&1
+}

@@ -4,6 +4,8 @@
 
 #include <ostream>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "app/controls.h"
 #include "platform/text.h"
@@ -73,6 +75,11 @@ bool continued(const ui::WindowDescription& desc, const ui::ControlDescription& 
 
 bool isListKind(ControlKind k) {
     return k == ControlKind::ComboBox || k == ControlKind::PickList || k == ControlKind::ListBox;
+}
+
+// Whether Tab stops at a control of this kind (labels, banners and pictures take no focus).
+bool takesFocus(ControlKind k) {
+    return k == ControlKind::TextBox || k == ControlKind::ReadOnlyBox || k == ControlKind::Button || isListKind(k);
 }
 
 RECT placeInWindow(HWND control, HWND window) {
@@ -166,6 +173,23 @@ std::vector<std::string> checkWindow(Renderer& renderer, ui::Application& app, c
         if (text != wantedText) problem(c.name + ": text \"" + text + "\", expected \"" + wantedText + '"');
         if (wantedVisible && !wantedText.empty() && texts.count(wantedText) == 0)
             problem(c.name + ": no child window has the text \"" + wantedText + '"');
+    }
+
+    // Tab, as the dialog manager moves it, goes from control to control in
+    // the order of the description (those shown and enabled) and comes round.
+    std::vector<std::pair<HWND, std::string>> stops;
+    for (const auto& c : desc->controls) {
+        HWND h = renderer.control(windowName, c.name);
+        if (h && takesFocus(c.kind) && ::IsWindowVisible(h) && ::IsWindowEnabled(h)) stops.emplace_back(h, c.name);
+    }
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        const auto& wanted = stops[(i + 1) % stops.size()];
+        HWND next = ::GetNextDlgTabItem(window, stops[i].first, FALSE);
+        if (next == wanted.first) continue;
+        std::string reached = "nothing";
+        for (const auto& stop : stops)
+            if (stop.first == next) reached = stop.second;
+        problem("Tab from " + stops[i].second + " goes to " + reached + ", expected " + wanted.second);
     }
     return problems;
 }

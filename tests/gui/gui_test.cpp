@@ -175,6 +175,7 @@ private slots:
     void pathProblemWindowBlocksUntilOk();
     void secondaryWindowsAreModelessAndTheirCloseBoxUnloads();
     void projectCodeFieldErrorsPutTheFocusIntoTheFailingBox();
+    void tabGoesThroughTheTextSizeScreenInItsOrder();
     void chooserStartsTheChosenApplicationWithTheFile();
     void deliveryShowsItsProgressAndCancelStopsIt();
     void screenshotsOfEveryWindowAndOfTheMainWindowEnlarged();
@@ -411,6 +412,22 @@ void GuiTest::projectCodeFieldErrorsPutTheFocusIntoTheFailingBox() {
     QVERIFY(r.widget("cmdcancel", "frmfacilprojcode")->isVisible());
     QVERIFY(QDir().mkpath(QStringLiteral(TRV_SCREENSHOT_DIR)));
     QVERIFY(screen->grab().save(QStringLiteral(TRV_SCREENSHOT_DIR "/frmfacilprojcode-enlarged.png")));
+}
+
+void GuiTest::tabGoesThroughTheTextSizeScreenInItsOrder() {
+    Running r;
+    trv::WindowModel* model = r.app.window("frmTextScale");
+    r.renderer.dispatch([model] { model->show(); });
+    QWidget* screen = r.renderer.window("frmTextScale");
+    screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    // The labels take no focus; the read-only result box does. Tab comes round again.
+    const char* const order[] = {"lstscales", "txttextsizein", "txttextsizeout", "cmdtextcnv", "lstscales"};
+    r.widget(order[0], "frmTextScale")->setFocus();
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), r.widget(order[i], "frmTextScale"));
+    }
 }
 
 void GuiTest::chooserStartsTheChosenApplicationWithTheFile() {

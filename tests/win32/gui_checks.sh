@@ -16,6 +16,8 @@ set -uo pipefail
 : "${TRV_WINE:?the Wine loader}" "${TRV_WINESERVER:?the Wine server}" "${TRV_BUILD:?the MinGW build folder}"
 : "${TRV_GUI_COUNTS:?where the counts go}" "${DISPLAY:?an X display (xvfb-run)}"
 root=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=../../scripts/lib.sh
+source "$root/scripts/lib.sh"
 build=$TRV_BUILD
 here=$root/tests/win32
 trv_exe=$build/win32/trv.exe
@@ -129,8 +131,8 @@ cli=$build/wine-trv-cli
 mkdir -p "$build/win32-e2e-logs"
 while read -r name; do
     [[ -z "$name" || $name == \#* ]] && continue
-    if TRV_CLI_EXE=$trv_exe bash "$root/tests/e2e/run_case.sh" "$cli" "$root/tests/e2e/$name" \
-        "$build/win32-e2e/$name" > "$build/win32-e2e-logs/$name.log" 2>&1; then
+    if TRV_CLI_EXE=$trv_exe case_under_wine "$build/win32-e2e-logs/$name.log" \
+        bash "$root/tests/e2e/run_case.sh" "$cli" "$root/tests/e2e/$name" "$build/win32-e2e/$name"; then
         pass
     else
         fail "e2e.$name played by trv.exe:"
