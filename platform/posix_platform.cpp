@@ -78,6 +78,11 @@ public:
         appendUpper(keys_, name);
         return std::string_view(keys_).substr(end_);
     }
+    // Adds an entry that no prefix filters out.
+    void add(Item item) {
+        keyOf(item.name);
+        keep(std::move(item));
+    }
     void keep(Item item) {
         order_.push_back({end_, keys_.size() - end_, items_.size()});
         end_ = keys_.size();
@@ -579,8 +584,7 @@ std::vector<Platform::FolderEntry> NativePlatform::listEntries(const std::string
             if (::stat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
                 kind = link ? EntryKind::FolderLink : EntryKind::Folder;
         }
-        listing.keyOf(n);
-        listing.keep(FolderEntry{std::move(n), kind});
+        listing.add(FolderEntry{std::move(n), kind});
     }
     ::closedir(d);
     return listing.sorted();

@@ -140,12 +140,13 @@ std::string leftChars(std::string_view s, std::size_t n) {
 
 namespace {
 
-// The letters from..to of an ASCII text switched to the other case.
+// Appends an ASCII text with its letters from..to switched to the other case.
 template <char from, char to>
-std::string switchAsciiCase(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(c ^ (c >= from && c <= to ? 0x20 : 0));
-    return out;
+void appendSwitchedAsciiCase(std::string& out, std::string_view s) {
+    const std::size_t start = out.size();
+    out.append(s);
+    for (std::size_t i = start; i < out.size(); ++i)
+        out[i] = static_cast<char>(out[i] ^ (out[i] >= from && out[i] <= to ? 0x20 : 0));
 }
 
 }  // namespace
@@ -158,21 +159,23 @@ bool isAscii(std::string_view s) {
 }
 
 void appendUpper(std::string& out, std::string_view s) {
-    if (!isAscii(s)) {
-        out += toUpper(s);
-        return;
+    if (isAscii(s)) {
+        appendSwitchedAsciiCase<'a', 'z'>(out, s);
+    } else {
+        out += mapChars(s, upper);
     }
-    const std::size_t start = out.size();
-    out.append(s);
-    for (std::size_t i = start; i < out.size(); ++i)
-        out[i] = static_cast<char>(out[i] ^ (out[i] >= 'a' && out[i] <= 'z' ? 0x20 : 0));
 }
 
 std::string toUpper(std::string_view s) {
-    return isAscii(s) ? switchAsciiCase<'a', 'z'>(s) : mapChars(s, upper);
+    std::string out;
+    appendUpper(out, s);
+    return out;
 }
 std::string toLower(std::string_view s) {
-    return isAscii(s) ? switchAsciiCase<'A', 'Z'>(s) : mapChars(s, lower);
+    if (!isAscii(s)) return mapChars(s, lower);
+    std::string out;
+    appendSwitchedAsciiCase<'A', 'Z'>(out, s);
+    return out;
 }
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
