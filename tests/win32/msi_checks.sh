@@ -47,6 +47,8 @@ fi
 echo "built $msi and, to test upgrades, $next_msi"
 
 # ---- the package's tables ----
+# (msiinfo writes the streams of a table it exports, the icon's, into the folder it runs in.)
+cd "$packages"
 table() { msiinfo export "$msi" "$1" | tail -n +4 | tr -d '\r'; }
 row() { table "$1" | grep -qxF -- "$2"; }
 tab=$'\t'
