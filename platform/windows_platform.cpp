@@ -297,7 +297,19 @@ FolderTest NativePlatform::testFolder(const std::string& path) {
         if (!previous.empty()) ::SetCurrentDirectoryW(previous.c_str());
         return FolderTest::Exists;
     }
-    const DWORD error = ::GetLastError();
+    DWORD error = ::GetLastError();
+    // The current directory holds less than 260 characters unless the system
+    // lets long-path-aware programs go further. A deeper folder is entered
+    // as making it the current directory would enter it: opened for
+    // traversal, and a folder.
+    if (error == ERROR_FILENAME_EXCED_RANGE) {
+        const FileHandle h(::CreateFileW(target.c_str(), FILE_TRAVERSE | SYNCHRONIZE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (h.valid() && ::GetFileInformationByHandle(h.get(), &info))
+            return isDirectory(info.dwFileAttributes) ? FolderTest::Exists : FolderTest::OtherFailure;
+        error = ::GetLastError();
+    }
     if (error == ERROR_PATH_NOT_FOUND || error == ERROR_FILE_NOT_FOUND) return FolderTest::NotFound;
     return FolderTest::OtherFailure;
 }
