@@ -54,7 +54,13 @@ TEST(ExtendedLengthPath, TakesTheFormWindowsAcceptsAtAnyLength) {
         {"relative/x", "", "relative\\x"},
         {"", "C:\\work", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(extendedLengthPath(c.path, c.current), c.extended) << c.path;
+    for (const auto& c : cases) {
+        EXPECT_EQ(extendedLengthPath(c.path, c.current), c.extended) << c.path;
+        // What is already in the form stays as it is.
+        if (!isRelativePath(c.extended)) {
+            EXPECT_EQ(extendedLengthPath(c.extended, ""), c.extended) << c.path;
+        }
+    }
 }
 
 TEST(ExtendedLengthPath, KeepsTheLongestPathWhole) {
