@@ -16,6 +16,7 @@
 #include <map>
 #include <string_view>
 
+#include "platform/long_paths.h"
 #include "platform/native_platform.h"
 #include "platform/temporary_files.h"
 #include "platform/text.h"
@@ -57,6 +58,19 @@ std::wstring toNative(const std::string& path) {
     return out;
 }
 
+// Every path handed to a file function goes through here: absolute and in
+// the extended form ("\\?\P:\...", "\\?\UNC\server\share\..."), which Windows
+// takes at any length, also where the system has not been set to let
+// long-path-aware programs (the manifest) use long paths in the plain form.
+// Messages and the shell keep the path as composed (toNative).
+std::wstring fileApiPath(const std::string& path) {
+    if (!isRelativePath(path)) return widen(extendedLengthPath(path, {}));
+    const DWORD size = ::GetCurrentDirectoryW(0, nullptr);
+    std::wstring current(size, L'\0');
+    current.resize(::GetCurrentDirectoryW(size, current.data()));
+    return widen(extendedLengthPath(path, narrow(current)));
+}
+
 std::wstring lastComponent(const std::wstring& native) {
     const auto sep = native.find_last_of(L'\\');
     return sep == std::wstring::npos ? native : native.substr(sep + 1);
@@ -68,8 +82,17 @@ std::wstring folderOf(const std::wstring& native) {
     return sep == std::wstring::npos ? std::wstring(L".\\") : native.substr(0, sep + 1);
 }
 
+// A path in a failure's text without the prefix of the extended form.
 std::string describe(const std::string& what, const std::wstring& path, DWORD error) {
-    return what + " " + narrow(path) + " (error " + std::to_string(error) + ")";
+    std::wstring_view shown = path;
+    std::wstring server;
+    if (shown.starts_with(L"\\\\?\\UNC\\")) {
+        server = L"\\" + std::wstring(shown.substr(7));
+        shown = server;
+    } else if (shown.starts_with(L"\\\\?\\")) {
+        shown.remove_prefix(4);
+    }
+    return what + " " + narrow(shown) + " (error " + std::to_string(error) + ")";
 }
 
 class FindHandle {
@@ -243,8 +266,9 @@ std::wstring quotedProgram(const std::wstring& program) {
 std::string NativePlatform::nativePath(const std::string& path) { return narrow(toNative(path)); }
 
 bool NativePlatform::isPresent(const std::string& path) {
-    const std::wstring native = toNative(path);
-    const std::wstring name = lastComponent(native);
+    const std::wstring native = fileApiPath(path);
+    // The name as composed: the extended form has its final periods and blanks trimmed.
+    const std::wstring name = lastComponent(toNative(path));
     // A wildcard would turn the look-up into a search; no stored name holds one.
     if (name.empty() || name.find_first_of(L"*?") != std::wstring::npos) return false;
     WIN32_FIND_DATAW found{};
@@ -256,14 +280,14 @@ bool NativePlatform::isPresent(const std::string& path) {
 }
 
 bool NativePlatform::fileExists(const std::string& path) {
-    const std::wstring native = toNative(path);
+    const std::wstring native = fileApiPath(path);
     if (lastComponent(native).empty()) return false;
     const DWORD attributes = ::GetFileAttributesW(native.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !isDirectory(attributes);
 }
 
 FolderTest NativePlatform::testFolder(const std::string& path) {
-    const std::wstring target = toNative(path);
+    const std::wstring target = fileApiPath(path);
     // The test is making it the current directory. The process itself keeps
     // working where it was, so the current directory is put back at once.
     const DWORD size = ::GetCurrentDirectoryW(0, nullptr);
@@ -273,17 +297,29 @@ FolderTest NativePlatform::testFolder(const std::string& path) {
         if (!previous.empty()) ::SetCurrentDirectoryW(previous.c_str());
         return FolderTest::Exists;
     }
-    const DWORD error = ::GetLastError();
+    DWORD error = ::GetLastError();
+    // The current directory holds less than 260 characters unless the system
+    // lets long-path-aware programs go further. A deeper folder is entered
+    // as making it the current directory would enter it: opened for
+    // traversal, and a folder.
+    if (error == ERROR_FILENAME_EXCED_RANGE) {
+        const FileHandle h(::CreateFileW(target.c_str(), FILE_TRAVERSE | SYNCHRONIZE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (h.valid() && ::GetFileInformationByHandle(h.get(), &info))
+            return isDirectory(info.dwFileAttributes) ? FolderTest::Exists : FolderTest::OtherFailure;
+        error = ::GetLastError();
+    }
     if (error == ERROR_PATH_NOT_FOUND || error == ERROR_FILE_NOT_FOUND) return FolderTest::NotFound;
     return FolderTest::OtherFailure;
 }
 
 bool NativePlatform::createFolder(const std::string& path) {
-    return ::CreateDirectoryW(toNative(path).c_str(), nullptr) != 0;
+    return ::CreateDirectoryW(fileApiPath(path).c_str(), nullptr) != 0;
 }
 
 std::vector<std::string> NativePlatform::listFiles(const std::string& folder) {
-    std::wstring pattern = toNative(folder);
+    std::wstring pattern = fileApiPath(folder);
     if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L':') pattern += L'\\';
     pattern += L'*';
     std::vector<std::string> files;
@@ -314,7 +350,7 @@ std::vector<std::string> NativePlatform::listFilesStartingWith(const std::string
 }
 
 std::string NativePlatform::readFile(const std::string& path) {
-    const std::wstring native = toNative(path);
+    const std::wstring native = fileApiPath(path);
     FileHandle h(::CreateFileW(native.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!h.valid()) throw RuntimeFailure(describe("cannot open", native, ::GetLastError()));
@@ -331,7 +367,7 @@ std::string NativePlatform::readFile(const std::string& path) {
 }
 
 void NativePlatform::replaceFile(const std::string& path, const std::string& content) {
-    const std::wstring native = toNative(path);
+    const std::wstring native = fileApiPath(path);
     FileHandle out(INVALID_HANDLE_VALUE);
     DWORD error = 0;
     const std::wstring tmp = createTemporary(folderOf(native), out, error);
@@ -354,7 +390,7 @@ void NativePlatform::replaceFile(const std::string& path, const std::string& con
 }
 
 bool NativePlatform::createNewFile(const std::string& path, const std::string& content) {
-    const std::wstring native = toNative(path);
+    const std::wstring native = fileApiPath(path);
     FileHandle out(::CreateFileW(native.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!out.valid()) {
         const DWORD error = ::GetLastError();
@@ -372,8 +408,8 @@ bool NativePlatform::createNewFile(const std::string& path, const std::string& c
 }
 
 CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::string& to) {
-    const std::wstring source = toNative(from);
-    const std::wstring target = toNative(to);
+    const std::wstring source = fileApiPath(from);
+    const std::wstring target = fileApiPath(to);
     const FileHandle in(::CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                                       OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!in.valid()) return CopyOutcome::Failed;
@@ -455,7 +491,7 @@ void NativePlatform::startProgram(const std::string& program, const std::string&
 }
 
 void NativePlatform::removeFile(const std::string& path) {
-    const std::wstring native = toNative(path);
+    const std::wstring native = fileApiPath(path);
     if (lastComponent(native).empty()) throw RuntimeFailure(describe("cannot delete", native, ERROR_INVALID_NAME));
     // DeleteFileW refuses folders and read-only files.
     if (!::DeleteFileW(native.c_str())) throw RuntimeFailure(describe("cannot delete", native, ::GetLastError()));
@@ -479,7 +515,7 @@ void showOpenWithChooser(const std::string& path) {
 // ---- walking and copying folder trees ----
 
 std::vector<Platform::FolderEntry> NativePlatform::listEntries(const std::string& folder) {
-    std::wstring pattern = toNative(folder);
+    std::wstring pattern = fileApiPath(folder);
     if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L':') pattern += L'\\';
     pattern += L'*';
     std::vector<FolderEntry> entries;
@@ -506,8 +542,8 @@ std::vector<Platform::FolderEntry> NativePlatform::listEntries(const std::string
 }
 
 bool NativePlatform::copyFileReplacing(const std::string& from, const std::string& to) {
-    const std::wstring source = toNative(from);
-    const std::wstring target = storedSpelling(toNative(to));
+    const std::wstring source = fileApiPath(from);
+    const std::wstring target = storedSpelling(fileApiPath(to));
     const DWORD sourceAttributes = ::GetFileAttributesW(source.c_str());
     if (sourceAttributes == INVALID_FILE_ATTRIBUTES || isDirectory(sourceAttributes)) return false;
     const DWORD targetAttributes = ::GetFileAttributesW(target.c_str());
@@ -538,7 +574,7 @@ bool NativePlatform::copyFileReplacing(const std::string& from, const std::strin
 std::string NativePlatform::identity(const std::string& path) {
     if (path.empty()) return {};
     // Opened for no access at all, which folders and files in use allow.
-    const FileHandle h(::CreateFileW(toNative(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const FileHandle h(::CreateFileW(fileApiPath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!h.valid()) return {};
     BY_HANDLE_FILE_INFORMATION info{};
@@ -554,7 +590,7 @@ std::string NativePlatform::identity(const std::string& path) {
 namespace trv {
 
 void NativePlatform::appendToFile(const std::string& path, const std::string& text) {
-    const std::wstring native = toNative(path);
+    const std::wstring native = fileApiPath(path);
     // Append access only: every write goes to the end of the file as it is
     // then, so that records appended by two users at once stay whole lines.
     FileHandle out(::CreateFileW(native.c_str(), FILE_APPEND_DATA | SYNCHRONIZE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -567,8 +603,8 @@ void NativePlatform::appendToFile(const std::string& path, const std::string& te
 }
 
 void NativePlatform::replaceWithCopy(const std::string& from, const std::string& to) {
-    const std::wstring source = toNative(from);
-    const std::wstring target = toNative(to);
+    const std::wstring source = fileApiPath(from);
+    const std::wstring target = fileApiPath(to);
     const std::wstring folder = folderOf(target);
     // The copy is made in a new temporary file beside the target, then renamed over it.
     FileHandle claim(INVALID_HANDLE_VALUE);
@@ -596,7 +632,7 @@ void NativePlatform::replaceWithCopy(const std::string& from, const std::string&
 // ---- checking the configuration ----
 
 bool NativePlatform::canListFolder(const std::string& folder) {
-    std::wstring pattern = toNative(folder);
+    std::wstring pattern = fileApiPath(folder);
     if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L':') pattern += L'\\';
     pattern += L'*';
     WIN32_FIND_DATAW found{};
@@ -606,7 +642,7 @@ bool NativePlatform::canListFolder(const std::string& folder) {
 }
 
 bool NativePlatform::canCreateFileIn(const std::string& folder) {
-    std::wstring dir = toNative(folder);
+    std::wstring dir = fileApiPath(folder);
     if (!dir.empty() && dir.back() != L'\\' && dir.back() != L':') dir += L'\\';
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {

@@ -26,7 +26,9 @@ expected_status=0
 [[ -f "$case_dir/expected-status" ]] && expected_status=$(cat "$case_dir/expected-status")
 
 set +e
-(cd "$W" && "$cli" play "$case_dir/script.txt" --ini "$W/trv.ini" --user "$user") > "$W/transcript.raw" 2>&1
+# The program starts in the office, or in TRV_RUN_FROM (Wine cannot start a
+# program in a folder whose path is longer than 260 characters).
+(cd "${TRV_RUN_FROM:-$W}" && "$cli" play "$case_dir/script.txt" --ini "$W/trv.ini" --user "$user") > "$W/transcript.raw" 2>&1
 status=$?
 set -e
 sed "s|$W|<office>|g" "$W/transcript.raw" > "$W/transcript.txt"

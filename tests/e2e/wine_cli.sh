@@ -25,7 +25,9 @@ set -uo pipefail
 # now and then answers nothing on a loaded machine.)
 winpath() { local p=${1//\//\\}; printf 'Z:%s\n' "$p"; }
 
-win_office=$(winpath "$W")
+# TRV_WINE_OFFICE names the office otherwise, for example by a server path
+# (\\server\share) that Wine's dosdevices/unc/server/share leads to $W.
+win_office=${TRV_WINE_OFFICE:-$(winpath "$W")}
 export TRV_POSIX_OFFICE=$W TRV_WIN_OFFICE=$win_office
 
 if [[ -f "$W/trv.ini" ]]; then

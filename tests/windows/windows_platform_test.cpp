@@ -94,6 +94,23 @@ TEST_F(WindowsPlatform, NativePathsTakeTheWindowsForm) {
     for (const auto& c : cases) EXPECT_EQ(platform.nativePath(c.in), c.native) << c.in;
 }
 
+// Every path reaches the file functions absolute, in the extended form; a
+// relative one is taken from the current folder, as Windows takes it.
+TEST_F(WindowsPlatform, RelativePathsAreTakenFromTheCurrentFolder) {
+#ifdef _WIN32
+    dir.write("sub/a.txt", "x");
+    const fs::path before = fs::current_path();
+    fs::current_path(dir.path());
+    EXPECT_TRUE(platform.fileExists("sub\\a.txt"));
+    EXPECT_EQ(platform.readFile("sub/../sub\\\\a.txt"), "x");
+    EXPECT_EQ(platform.testFolder("sub"), FolderTest::Exists);
+    EXPECT_EQ(platform.testFolder(".\\missing"), FolderTest::NotFound);
+    EXPECT_TRUE(platform.isPresent(u8(dir.path() / "sub" / "a.txt")));
+    EXPECT_FALSE(platform.isPresent(u8(dir.path() / "sub" / "a.txt.")));
+    fs::current_path(before);
+#endif
+}
+
 TEST_F(WindowsPlatform, LogonNameIsTheUsersNameWithoutItsTerminator) {
     const char* user = std::getenv("USERNAME");
     if (!user || !*user) GTEST_SKIP() << "USERNAME is not set here";
