@@ -63,7 +63,7 @@ m=$root/KLV-41200-C000/DESIGN/Mechanical/MODEL_FILES
         printf '%s,KLV-30500-D000,both,30,0,0,0,0,0,0\r\n' "$date"
         printf '%s,KLV-41200-C000,both,%s,%s,0,1,0,2,3\r\n' "$date" "$((drawings - 4))" "$((misnamed - 3))"
         # A run stopped mid-line; the next run began with a line end.
-        [[ $date == 2026-10* ]] && printf '2026-10-15 08:00,KLV-41200-C000,both,3\r\n'
-        [[ $date == 2026-09* ]] && printf 'exported from the spreadsheet;;;\r\n'
+        if [[ $date == 2026-10* ]]; then printf '2026-10-15 08:00,KLV-41200-C000,both,3\r\n'; fi
+        if [[ $date == 2026-09* ]]; then printf 'exported from the spreadsheet;;;\r\n'; fi
     done
 } > history.csv
