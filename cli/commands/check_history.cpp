@@ -157,6 +157,7 @@ HistoryUpdate updateHistory(Platform& platform, const std::string& path, const s
         return update;
     }
     update.history = readHistory(text);
+    if (lines.empty()) return update;
     try {
         platform.appendToFile(path, historyAppendix(lines, text));
     } catch (const RuntimeFailure&) {

@@ -20,21 +20,22 @@ h1 { font-size: 26px; margin: 0 0 2px; font-weight: 600; }
 h2 { font-size: 18px; margin: 32px 0 4px; font-weight: 600; border-bottom: 1px solid var(--rule); padding-bottom: 4px; }
 .meta, .note, .legend { color: var(--soft); margin: 4px 0 10px; }
 .figures { display: flex; flex-wrap: wrap; gap: 12px; margin: 18px 0 6px; }
-.figure { flex: 1 1 170px; border: 1px solid var(--rule); border-radius: 6px; padding: 10px 14px; }
+.figure { flex: 1 1 0; min-width: 140px; border: 1px solid var(--rule); border-radius: 6px; padding: 10px 14px; }
 .figure .number { display: block; font-size: 30px; font-weight: 600; line-height: 1.2; }
 .figure .label { color: var(--soft); }
 .legend span { margin-right: 18px; white-space: nowrap; }
 .legend svg { vertical-align: -2px; margin-right: 5px; }
 table { border-collapse: collapse; width: 100%; }
 table.bars td { padding: 5px 10px 5px 0; vertical-align: middle; border-bottom: 1px solid #eef0f3; }
-table.bars td.name { width: 22%; overflow-wrap: anywhere; }
+table.bars { table-layout: fixed; }
+table.bars td.name { width: 24%; overflow-wrap: anywhere; }
 table.bars td.name small { display: block; color: var(--soft); }
-table.bars td.share { width: 60px; text-align: right; font-weight: 600; font-variant-numeric: tabular-nums; white-space: nowrap; }
-table.bars td.counts { color: var(--soft); font-size: 13px; }
-table.bars td.trend { width: 200px; font-size: 13px; color: var(--soft); white-space: nowrap; }
+table.bars td.share { width: 8%; text-align: right; font-weight: 600; font-variant-numeric: tabular-nums; white-space: nowrap; }
+table.bars .counts { color: var(--soft); font-size: 13px; margin-top: 2px; }
+table.bars td.trend { width: 24%; font-size: 13px; color: var(--soft); }
 table.bars svg.bar { display: block; width: 100%; height: 18px; }
-table.bars td.chart { width: 30%; }
-table.bars svg.trend { vertical-align: middle; margin-right: 6px; }
+table.bars td.chart { width: 44%; }
+table.bars svg.trend { display: block; margin-bottom: 2px; }
 #tools { margin: 8px 0; }
 #tools input { font: inherit; padding: 4px 8px; width: 22em; border: 1px solid #9aa5b1; border-radius: 4px; }
 #tools span { color: var(--soft); margin-left: 12px; }
@@ -55,7 +56,12 @@ ul.failed li { margin: 4px 0; }
   h2 { break-after: avoid; margin-top: 18px; }
   .figure .number { font-size: 20pt; }
   #tools { display: none; }
-  table.findings { font-size: 7.5pt; }
+  table.findings { font-size: 7.5pt; table-layout: fixed; }
+  table.findings td.short { white-space: normal; }
+  table.findings th:nth-child(1) { width: 12%; } table.findings th:nth-child(2) { width: 9%; }
+  table.findings th:nth-child(3) { width: 13%; } table.findings th:nth-child(4) { width: 10%; }
+  table.findings th:nth-child(5) { width: 17%; } table.findings th:nth-child(6) { width: 9%; }
+  table.findings th:nth-child(7) { width: 17%; } table.findings th:nth-child(8) { width: 13%; }
   table.findings td.file, table.findings td.suggested { font-size: 7pt; }
   tr { break-inside: avoid; }
   thead { display: table-header-group; }
@@ -179,6 +185,12 @@ std::string trend(const std::vector<int>& shares) {
     return svg + (shares.size() == 1 ? "first run" : first + " \xE2\x86\x92 " + last + ", " + plural(shares.size(), "run", "runs"));
 }
 
+// Lets a narrow column (paper) break a name after its underscores.
+std::string breakable(std::string html) {
+    for (std::size_t at = html.find('_'); at != std::string::npos; at = html.find('_', at + 6)) html.insert(at + 1, "<wbr>");
+    return html;
+}
+
 class Page {
 public:
     Page(const Results& r, const CheckSummary& s, const PageContext& c) : results_(r), summary_(s), context_(c) {
@@ -240,7 +252,7 @@ private:
                  "\" data-missing=\"" + std::to_string(t.missingFolders) + "\" data-findings=\"" +
                  std::to_string(t.findings) + "\">" + "<td class=\"name\">" + nameCell + "</td><td class=\"share\">" +
                  percentText(percentWellNamed(t)) + "</td><td class=\"chart\">" + bar(t, scale) +
-                 "</td><td class=\"counts\">" + counts(t) + "</td>" + trendCell + "</tr>\n";
+                 "<div class=\"counts\">" + counts(t) + "</div></td>" + trendCell + "</tr>\n";
     }
 
     void projects() {
@@ -290,7 +302,7 @@ private:
             else folderOnly += (folderOnly.empty() ? "" : ", ") + esc(t.name) + " " + std::to_string(t.missingFolders);
         }
         const std::size_t scale = largest(drawn);
-        for (const Tally& t : drawn) barRow("discipline", t, scale, esc(t.name), {});
+        for (const Tally& t : drawn) barRow("discipline", t, scale, esc(t.name), "<td class=\"trend\"></td>");
         html_ += "</tbody>\n</table>\n";
         if (!folderOnly.empty())
             html_ += "<p class=\"note\" id=\"folders-only\">No drawings, missing folders only: " + folderOnly + ".</p>\n";
@@ -317,7 +329,7 @@ private:
             const std::string folder = l.folderKind == "discipline" ? "discipline folder" : l.folderKind;
             html_ += "<tr data-project=\"" + esc(l.project) + "\" data-rule=\"" + esc(l.rule) + "\"><td class=\"short\">" +
                      esc(l.project) + "</td><td class=\"short\">" + esc(l.drawingType) + "</td><td class=\"short\">" +
-                     esc(l.discipline) + "</td><td class=\"short\" title=\"" + esc(l.folder) + "\">" + esc(folder) +
+                     breakable(esc(l.discipline)) + "</td><td class=\"short\" title=\"" + esc(l.folder) + "\">" + breakable(esc(folder)) +
                      "</td><td class=\"file\">" +
                      esc(l.file) + "</td><td class=\"short\">" + esc(wrong(l.rule)) + "</td><td>" + esc(l.expected) +
                      "</td><td class=\"suggested\">" + esc(l.suggested.value_or("")) + "</td></tr>\n";
