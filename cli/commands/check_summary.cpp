@@ -20,7 +20,7 @@ Tally& tallyOf(std::vector<Tally>& tallies, const std::string& name) {
 void countFinding(Tally& t, const Line& l, bool firstOfDrawing) {
     ++t.findings;
     ++t.byRule[l.rule];
-    if (l.file.empty()) ++t.missingFolders;
+    if (l.rule == "missing folder") ++t.missingFolders;
     else if (firstOfDrawing) ++t.misnamed;
 }
 

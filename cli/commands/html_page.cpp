@@ -310,9 +310,8 @@ private:
     }
 
     static std::string wrong(const std::string& rule) {
-        if (rule == "missing folder") return "missing folder";
-        if (rule == "length") return "wrong length";
-        return "wrong " + rule;
+        // A folder's finding says what it is; a name's says which part is wrong.
+        return rule.ends_with("folder") ? rule : "wrong " + rule;
     }
 
     void findings() {

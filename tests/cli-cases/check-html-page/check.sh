@@ -10,7 +10,7 @@ browser=(chromium --headless --no-sandbox --disable-gpu --user-data-dir="$W/chro
 "${browser[@]}" --window-size=1280,1500 --screenshot="$W/page.png" "file://$W/page.html" 2>> chromium.log
 [ -s page.png ]
 python3 - <<'PY'
-import collections, csv, html.parser, json, re
+import collections, csv, glob, html.parser, json, re
 d = json.load(open("check.json", encoding="utf-8"))
 dom = open("dom.html", encoding="utf-8").read()
 
@@ -50,6 +50,8 @@ checked = [c for c in d["checked"] if c["error"] is None]
 # The headline and the table hold what the JSON holds.
 assert text("findings-count") == str(len(findings)), text("findings-count")
 assert text("projects-checked") == str(len({c["project"] for c in checked}))
+# Every file in a drawing folder is a drawing checked.
+assert text("drawings-checked") == str(len(glob.glob("projects/PROJECTS/*/*/*/*_FILES/*"))), text("drawings-checked")
 assert len(p.rows) == len(findings), (len(p.rows), len(findings))
 page_rows = sorted((r["cells"][0], r["cells"][1], r["cells"][2], r["cells"][4], r["data-rule"]) for r in p.rows)
 json_rows = sorted((f["project"], f["drawing_type"], f["discipline"], (f["file"] or "").replace("\ufffd", "é"), f["rule"])
