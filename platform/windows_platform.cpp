@@ -411,8 +411,8 @@ std::string NativePlatform::localTime() {
     SYSTEMTIME t{};
     ::GetLocalTime(&t);
     char text[64];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u", unsigned(t.wYear), unsigned(t.wMonth), unsigned(t.wDay),
-                  unsigned(t.wHour), unsigned(t.wMinute));
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u", unsigned(t.wYear), unsigned(t.wMonth),
+                  unsigned(t.wDay), unsigned(t.wHour), unsigned(t.wMinute));
     return text;
 }
 

@@ -147,10 +147,12 @@ bool summarizeRun(Session& s, const std::string& drawingTypes, const std::option
     context.drawingTypes = drawingTypes;
     context.fromAnsi = [&](std::string_view bytes) { return s.platform.ansiToUtf8(bytes); };
     if (history) {
-        HistoryUpdate update = updateHistory(s.platform, *history, historyLinesOf(summary, context.ranAt, drawingTypes));
+        HistoryUpdate update =
+            updateHistory(s.platform, *history, historyLinesOf(summary, context.ranAt, drawingTypes));
         context.historyFile = s.platform.displayPath(*history);
         context.historyProblem = update.problem;
-        if (!update.problem.empty()) err << "trv-cli: the history " << context.historyFile << ": " << update.problem << '\n';
+        if (!update.problem.empty())
+            err << "trv-cli: the history " << context.historyFile << ": " << update.problem << '\n';
         context.history = std::move(update.history);
     }
     if (page) *page = htmlPage(results, summary, context);

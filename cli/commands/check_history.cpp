@@ -98,8 +98,10 @@ History readHistory(std::string_view text) {
         }
         text.remove_prefix(end + (text.substr(end, 2) == "\r\n" ? 2 : 1));
         if (line.empty() || line == headerLine) continue;
-        if (auto parsed = historyLine(line)) history.lines.push_back(std::move(*parsed));
-        else ++history.skipped;
+        if (auto parsed = historyLine(line))
+            history.lines.push_back(std::move(*parsed));
+        else
+            ++history.skipped;
     }
     return history;
 }
@@ -120,8 +122,10 @@ std::vector<HistoryLine> historyLinesOf(const CheckSummary& summary, const std::
 
 std::string historyAppendix(const std::vector<HistoryLine>& lines, std::string_view existing) {
     std::string text;
-    if (existing.empty()) text = csvRecord(headerFields());
-    else if (existing.back() != '\n' && existing.back() != '\r') text = "\r\n";
+    if (existing.empty())
+        text = csvRecord(headerFields());
+    else if (existing.back() != '\n' && existing.back() != '\r')
+        text = "\r\n";
     for (const HistoryLine& l : lines) {
         std::vector<std::string> fields{l.date, l.project, l.drawingTypes, std::to_string(l.drawings),
                                         std::to_string(l.misnamed)};
@@ -131,7 +135,8 @@ std::string historyAppendix(const std::vector<HistoryLine>& lines, std::string_v
     return text;
 }
 
-std::vector<int> trendOf(const History& history, const std::string& project, const std::string& drawingTypes) {
+std::vector<int> trendOf(const History& history, const std::string& project,
+                         const std::string& drawingTypes) {
     std::vector<int> shares;
     for (const HistoryLine& l : history.lines) {
         if (l.project != project || l.drawingTypes != drawingTypes) continue;
@@ -147,7 +152,8 @@ std::vector<int> trendOf(const History& history, const std::string& project, con
 
 namespace trv::cli {
 
-HistoryUpdate updateHistory(Platform& platform, const std::string& path, const std::vector<HistoryLine>& lines) {
+HistoryUpdate updateHistory(Platform& platform, const std::string& path,
+                            const std::vector<HistoryLine>& lines) {
     HistoryUpdate update;
     std::string text;
     try {

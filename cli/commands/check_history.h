@@ -21,9 +21,9 @@ inline constexpr std::array<std::string_view, 5> historyKinds{"missing folder", 
 
 // One project in one run.
 struct HistoryLine {
-    std::string date;           // "YYYY-MM-DD HH:MM", local time
+    std::string date;  // "YYYY-MM-DD HH:MM", local time
     std::string project;
-    std::string drawingTypes;   // "design", "as-built" or "both"
+    std::string drawingTypes;  // "design", "as-built" or "both"
     std::size_t drawings = 0;
     std::size_t misnamed = 0;
     std::array<std::size_t, historyKinds.size()> findings{};  // by kind
@@ -70,6 +70,7 @@ struct HistoryUpdate {
 // Reads the history at `path` (a file not there yet is an empty history) and
 // appends `lines` to it in one write, so that a run's lines are all there or
 // none is. A history that cannot be read is left alone.
-HistoryUpdate updateHistory(Platform& platform, const std::string& path, const std::vector<HistoryLine>& lines);
+HistoryUpdate updateHistory(Platform& platform, const std::string& path,
+                            const std::vector<HistoryLine>& lines);
 
 }  // namespace trv::cli

@@ -20,8 +20,10 @@ Tally& tallyOf(std::vector<Tally>& tallies, const std::string& name) {
 void countFinding(Tally& t, const Line& l, bool firstOfDrawing) {
     ++t.findings;
     ++t.byRule[l.rule];
-    if (l.rule == "missing folder") ++t.missingFolders;
-    else if (firstOfDrawing) ++t.misnamed;
+    if (l.rule == "missing folder")
+        ++t.missingFolders;
+    else if (firstOfDrawing)
+        ++t.misnamed;
 }
 
 void worstFirst(std::vector<Tally>& tallies) {
@@ -63,7 +65,8 @@ CheckSummary summarize(const Results& results) {
     }
     for (Tally& d : disciplines)
         if (d.drawings > 0 || d.findings > 0) s.disciplines.push_back(std::move(d));
-    std::sort(s.projects.begin(), s.projects.end(), [](const Tally& a, const Tally& b) { return a.name < b.name; });
+    std::sort(s.projects.begin(), s.projects.end(),
+              [](const Tally& a, const Tally& b) { return a.name < b.name; });
     worstFirst(s.projects);
     worstFirst(s.disciplines);
     return s;

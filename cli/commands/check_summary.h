@@ -14,11 +14,11 @@ namespace trv::cli {
 
 // Drawings and findings of one project, one discipline or the whole run.
 struct Tally {
-    std::string name;               // the project's code or the discipline's name
-    std::size_t drawings = 0;       // files in the model and sheet folders looked at
-    std::size_t misnamed = 0;       // drawings with at least one finding
+    std::string name;          // the project's code or the discipline's name
+    std::size_t drawings = 0;  // files in the model and sheet folders looked at
+    std::size_t misnamed = 0;  // drawings with at least one finding
     std::size_t missingFolders = 0;
-    std::size_t findings = 0;       // every finding, missing folders included
+    std::size_t findings = 0;                   // every finding, missing folders included
     std::map<std::string, std::size_t> byRule;  // findings by the rule broken
 
     std::size_t wellNamed() const { return drawings - misnamed; }
@@ -33,8 +33,8 @@ int percentWellNamed(const Tally& t);
 struct CheckSummary {
     std::size_t projectsChecked = 0;  // projects with a drawing type checked
     Tally total;
-    std::vector<Tally> projects;     // the projects checked, most problems first
-    std::vector<Tally> disciplines;  // across projects, most problems first, then in the check's order
+    std::vector<Tally> projects;      // the projects checked, most problems first
+    std::vector<Tally> disciplines;   // across projects, most problems first, then in the check's order
     std::vector<Checked> notChecked;  // the projects (and drawing types) that could not be checked, with why
 };
 

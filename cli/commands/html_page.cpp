@@ -117,25 +117,29 @@ std::string plural(std::size_t n, const char* one, const char* many) {
 }
 
 // A dash when there are no drawings to take a share of.
-std::string percentText(int percent) { return percent < 0 ? "\xE2\x80\x94" : std::to_string(percent) + "\xC2\xA0%"; }
+std::string percentText(int percent) {
+    return percent < 0 ? "\xE2\x80\x94" : std::to_string(percent) + "\xC2\xA0%";
+}
 
 std::string swatch(const char* fill) {
-    return std::string(R"(<svg width="14" height="14" aria-hidden="true"><rect width="14" height="14" fill=")") + fill +
-           R"("/></svg>)";
+    return std::string(
+               R"(<svg width="14" height="14" aria-hidden="true"><rect width="14" height="14" fill=")") +
+           fill + R"("/></svg>)";
 }
 
 std::string legend() {
     return std::string(R"(<p class="legend">)") + "<span>" + swatch(wellFill) + "well named</span><span>" +
-           swatch(misnamedFill) + "misnamed</span><span>" + swatch(missingFill) + "missing folders</span></p>\n";
+           swatch(misnamedFill) + "misnamed</span><span>" + swatch(missingFill) +
+           "missing folders</span></p>\n";
 }
 
 // One bar: the segments in a row, drawn to a common scale of `largest` items.
 std::string bar(const Tally& t, std::size_t largest) {
     const double width = 400;
-    std::string svg = R"(<svg class="bar" viewBox="0 0 400 18" preserveAspectRatio="none" role="img" aria-label=")" +
-                      plural(t.wellNamed(), "well named", "well named") + ", " +
-                      plural(t.misnamed, "misnamed", "misnamed") + ", " +
-                      plural(t.missingFolders, "missing folder", "missing folders") + R"(">)";
+    std::string svg =
+        R"(<svg class="bar" viewBox="0 0 400 18" preserveAspectRatio="none" role="img" aria-label=")" +
+        std::to_string(t.wellNamed()) + " well named, " + std::to_string(t.misnamed) + " misnamed, " +
+        plural(t.missingFolders, "missing folder", "missing folders") + R"(">)";
     svg += R"(<rect width="400" height="18" fill="#f3f5f7"/>)";
     double x = 0;
     const auto segment = [&](std::size_t n, const char* cls, const char* fill) {
@@ -152,10 +156,12 @@ std::string bar(const Tally& t, std::size_t largest) {
 }
 
 std::string counts(const Tally& t) {
-    std::string text = t.drawings == 0 ? std::string("no drawings")
-                                       : std::to_string(t.wellNamed()) + " of " + std::to_string(t.drawings) + " well named";
+    std::string text =
+        t.drawings == 0 ? std::string("no drawings")
+                        : std::to_string(t.wellNamed()) + " of " + std::to_string(t.drawings) + " well named";
     if (t.misnamed) text += " \xC2\xB7 " + std::to_string(t.misnamed) + " misnamed";
-    if (t.missingFolders) text += " \xC2\xB7 " + plural(t.missingFolders, "missing folder", "missing folders");
+    if (t.missingFolders)
+        text += " \xC2\xB7 " + plural(t.missingFolders, "missing folder", "missing folders");
     return text;
 }
 
@@ -164,45 +170,56 @@ std::string trend(const std::vector<int>& shares) {
     if (shares.empty()) return "no runs with drawings";
     const double w = 90, h = 22;
     // The top line is 100 %, the bottom a little below the lowest share, so
-    // that a change of a few points shows; the numbers beside say how much.
+    // that a change of a few points shows; the numbers under it say how much.
     const int low = std::max(0, *std::min_element(shares.begin(), shares.end()) - 10);
     std::string points, values;
     double lastX = 0, lastY = 0;
     for (std::size_t i = 0; i < shares.size(); ++i) {
-        lastX = shares.size() == 1 ? w / 2 : 3 + (w - 6) * static_cast<double>(i) / static_cast<double>(shares.size() - 1);
+        lastX = shares.size() == 1
+                    ? w / 2
+                    : 3 + (w - 6) * static_cast<double>(i) / static_cast<double>(shares.size() - 1);
         lastY = 3 + (h - 6) * (100 - shares[i]) / static_cast<double>(100 - low);
         points += (i ? " " : "") + std::to_string(lastX) + "," + std::to_string(lastY);
         values += (i ? ", " : "") + std::to_string(shares[i]) + " %";
     }
-    std::string svg = R"(<svg class="trend" width="90" height="22" viewBox="0 0 90 22" role="img" aria-label="share well named over )" +
-                      plural(shares.size(), "run", "runs") + ": " + values + R"(">)";
-    svg += R"(<line x1="0" y1="3" x2="90" y2="3" stroke="#e4e7eb"/><line x1="0" y1="19" x2="90" y2="19" stroke="#e4e7eb"/>)";
+    std::string svg =
+        R"(<svg class="trend" width="90" height="22" viewBox="0 0 90 22" role="img" aria-label="share well named over )" +
+        plural(shares.size(), "run", "runs") + ": " + values + R"(">)";
+    svg +=
+        R"(<line x1="0" y1="3" x2="90" y2="3" stroke="#e4e7eb"/><line x1="0" y1="19" x2="90" y2="19" stroke="#e4e7eb"/>)";
     if (shares.size() > 1)
         svg += R"(<polyline fill="none" stroke="#3e4c59" stroke-width="1.5" points=")" + points + R"("/>)";
-    svg += R"(<circle cx=")" + std::to_string(lastX) + R"(" cy=")" + std::to_string(lastY) + R"(" r="2.5" fill="#3e4c59"/></svg>)";
+    svg += R"(<circle cx=")" + std::to_string(lastX) + R"(" cy=")" + std::to_string(lastY) +
+           R"(" r="2.5" fill="#3e4c59"/></svg>)";
     const std::string first = std::to_string(shares.front()) + "\xC2\xA0%";
     const std::string last = std::to_string(shares.back()) + "\xC2\xA0%";
-    return svg + (shares.size() == 1 ? "first run" : first + " \xE2\x86\x92 " + last + ", " + plural(shares.size(), "run", "runs"));
+    return svg + (shares.size() == 1
+                      ? "first run"
+                      : first + " \xE2\x86\x92 " + last + ", " + plural(shares.size(), "run", "runs"));
 }
 
 // Lets a narrow column (paper) break a name after its underscores.
 std::string breakable(std::string html) {
-    for (std::size_t at = html.find('_'); at != std::string::npos; at = html.find('_', at + 6)) html.insert(at + 1, "<wbr>");
+    for (std::size_t at = html.find('_'); at != std::string::npos; at = html.find('_', at + 6))
+        html.insert(at + 1, "<wbr>");
     return html;
 }
 
 class Page {
 public:
-    Page(const Results& r, const CheckSummary& s, const PageContext& c) : results_(r), summary_(s), context_(c) {
+    Page(const Results& r, const CheckSummary& s, const PageContext& c)
+        : results_(r), summary_(s), context_(c) {
         for (const Checked& checked : r.checked)
             if (checked.error.empty()) names_[checked.project] = checked.name;
     }
 
     std::string text() {
-        html_ = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-                "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-                "<title>Naming check of drawings, " + esc(context_.ranAt) + "</title>\n<style>" + style +
-                "</style>\n</head>\n<body>\n" + patterns + "\n";
+        html_ =
+            "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+            "<title>Naming check of drawings, " +
+            esc(context_.ranAt) + "</title>\n<style>" + style + "</style>\n</head>\n<body>\n" + patterns +
+            "\n";
         headline();
         projects();
         disciplines();
@@ -226,13 +243,16 @@ private:
                                   : context_.drawingTypes == "as-built" ? "as-built drawings"
                                                                         : "design drawings";
         html_ += "<header>\n<h1>Naming check of drawings</h1>\n<p class=\"meta\">" + types + ", checked " +
-                 esc(context_.ranAt) + " by " + esc(context_.ranBy) + "</p>\n</header>\n<div class=\"figures\">\n";
+                 esc(context_.ranAt) + " by " + esc(context_.ranBy) +
+                 "</p>\n</header>\n<div class=\"figures\">\n";
         figure("projects-checked", std::to_string(summary_.projectsChecked),
                summary_.projectsChecked == 1 ? "project checked" : "projects checked");
-        figure("drawings-checked", std::to_string(t.drawings), t.drawings == 1 ? "drawing checked" : "drawings checked");
+        figure("drawings-checked", std::to_string(t.drawings),
+               t.drawings == 1 ? "drawing checked" : "drawings checked");
         figure("findings-count", std::to_string(t.findings), t.findings == 1 ? "finding" : "findings");
         figure("share-well-named", percentText(percentWellNamed(t)),
-               "of drawings well named (" + std::to_string(t.wellNamed()) + " of " + std::to_string(t.drawings) + ")");
+               "of drawings well named (" + std::to_string(t.wellNamed()) + " of " +
+                   std::to_string(t.drawings) + ")");
         html_ += "</div>\n";
         if (!summary_.notChecked.empty())
             html_ += "<p class=\"note\">" + plural(summary_.notChecked.size(), "check", "checks") +
@@ -250,15 +270,19 @@ private:
         html_ += "<tr class=\"" + std::string(cls) + "\" data-name=\"" + esc(t.name) + "\" data-drawings=\"" +
                  std::to_string(t.drawings) + "\" data-misnamed=\"" + std::to_string(t.misnamed) +
                  "\" data-missing=\"" + std::to_string(t.missingFolders) + "\" data-findings=\"" +
-                 std::to_string(t.findings) + "\">" + "<td class=\"name\">" + nameCell + "</td><td class=\"share\">" +
-                 percentText(percentWellNamed(t)) + "</td><td class=\"chart\">" + bar(t, scale) +
-                 "<div class=\"counts\">" + counts(t) + "</div></td>" + trendCell + "</tr>\n";
+                 std::to_string(t.findings) + "\">" + "<td class=\"name\">" + nameCell +
+                 "</td><td class=\"share\">" + percentText(percentWellNamed(t)) +
+                 "</td><td class=\"chart\">" + bar(t, scale) + "<div class=\"counts\">" + counts(t) +
+                 "</div></td>" + trendCell + "</tr>\n";
     }
 
     void projects() {
         if (summary_.projects.empty()) return;
-        html_ += "<section>\n<h2>Projects</h2>\n<p class=\"note\">Most misnamed drawings and missing folders first; "
-                 "the share is of drawings well named.</p>\n" + legend() + "<table class=\"bars\">\n<tbody>\n";
+        html_ +=
+            "<section>\n<h2>Projects</h2>\n<p class=\"note\">Most misnamed drawings and missing folders "
+            "first; "
+            "the share is of drawings well named.</p>\n" +
+            legend() + "<table class=\"bars\">\n<tbody>\n";
         const std::size_t scale = largest(summary_.projects);
         for (const Tally& t : summary_.projects) {
             std::string name = "<strong>" + esc(t.name) + "</strong>";
@@ -266,8 +290,8 @@ private:
                 name += "<small>" + esc(n->second) + "</small>";
             std::string trendCell;
             if (context_.history)
-                trendCell = "<td class=\"trend\">" + trend(trendOf(*context_.history, t.name, context_.drawingTypes)) +
-                            "</td>";
+                trendCell = "<td class=\"trend\">" +
+                            trend(trendOf(*context_.history, t.name, context_.drawingTypes)) + "</td>";
             barRow("project", t, scale, name, trendCell);
         }
         html_ += "</tbody>\n</table>\n";
@@ -283,29 +307,35 @@ private:
             html_ += ". " + esc(context_.historyProblem);
         } else if (context_.history) {
             const std::size_t skipped = context_.history->skipped;
-            html_ += skipped == 0 ? std::string("; every line was read")
-                                  : "; <span id=\"history-skipped\">" +
-                                        plural(skipped, "line was", "lines were") +
-                                        "</span> skipped (cut short, or not a line TRV writes)";
+            html_ += skipped == 0
+                         ? std::string("; every line was read")
+                         : "; <span id=\"history-skipped\">" + plural(skipped, "line was", "lines were") +
+                               "</span> skipped (cut short, or not a line TRV writes)";
         }
         html_ += ".</p>\n";
     }
 
     void disciplines() {
         if (summary_.disciplines.empty()) return;
-        html_ += "<section>\n<h2>Disciplines across projects</h2>\n" + legend() + "<table class=\"bars\">\n<tbody>\n";
+        html_ += "<section>\n<h2>Disciplines across projects</h2>\n" + legend() +
+                 "<table class=\"bars\">\n<tbody>\n";
         // A discipline without drawings gets no bar: its missing folders are named in one line below.
         std::vector<Tally> drawn;
         std::string folderOnly;
         for (const Tally& t : summary_.disciplines) {
-            if (t.drawings > 0) drawn.push_back(t);
-            else folderOnly += (folderOnly.empty() ? "" : ", ") + esc(t.name) + " " + std::to_string(t.missingFolders);
+            if (t.drawings > 0)
+                drawn.push_back(t);
+            else
+                folderOnly +=
+                    (folderOnly.empty() ? "" : ", ") + esc(t.name) + " " + std::to_string(t.missingFolders);
         }
         const std::size_t scale = largest(drawn);
         for (const Tally& t : drawn) barRow("discipline", t, scale, esc(t.name), "<td class=\"trend\"></td>");
         html_ += "</tbody>\n</table>\n";
         if (!folderOnly.empty())
-            html_ += "<p class=\"note\" id=\"folders-only\">No drawings, missing folders only: " + folderOnly + ".</p>\n";
+            html_ +=
+                "<p class=\"note\" id=\"folders-only\">No drawings, missing folders only: " + folderOnly +
+                ".</p>\n";
         html_ += "</section>\n";
     }
 
@@ -317,21 +347,27 @@ private:
     void findings() {
         html_ += "<section>\n<h2>Findings</h2>\n";
         if (results_.lines.empty()) {
-            html_ += "<p>No findings: every drawing checked is well named and every folder is there.</p>\n</section>\n";
+            html_ +=
+                "<p>No findings: every drawing checked is well named and every folder is "
+                "there.</p>\n</section>\n";
             return;
         }
-        html_ += "<div id=\"tools\" hidden><label>Show findings containing <input id=\"filter\" type=\"search\"></label>"
-                 "<span id=\"shown\"></span></div>\n<table class=\"findings\" id=\"findings-table\">\n<thead><tr>"
-                 "<th>Project</th><th>Type</th><th>Discipline</th><th>Folder</th><th>File</th><th>What is wrong</th>"
-                 "<th>Expected</th><th>Suggested name</th></tr></thead>\n<tbody>\n";
+        html_ +=
+            "<div id=\"tools\" hidden><label>Show findings containing <input id=\"filter\" "
+            "type=\"search\"></label>"
+            "<span id=\"shown\"></span></div>\n<table class=\"findings\" id=\"findings-table\">\n<thead><tr>"
+            "<th>Project</th><th>Type</th><th>Discipline</th><th>Folder</th><th>File</th><th>What is "
+            "wrong</th>"
+            "<th>Expected</th><th>Suggested name</th></tr></thead>\n<tbody>\n";
         for (const Line& l : results_.lines) {
             const std::string folder = l.folderKind == "discipline" ? "discipline folder" : l.folderKind;
-            html_ += "<tr data-project=\"" + esc(l.project) + "\" data-rule=\"" + esc(l.rule) + "\"><td class=\"short\">" +
-                     esc(l.project) + "</td><td class=\"short\">" + esc(l.drawingType) + "</td><td class=\"short\">" +
-                     breakable(esc(l.discipline)) + "</td><td class=\"short\" title=\"" + esc(l.folder) + "\">" + breakable(esc(folder)) +
-                     "</td><td class=\"file\">" +
-                     esc(l.file) + "</td><td class=\"short\">" + esc(wrong(l.rule)) + "</td><td>" + esc(l.expected) +
-                     "</td><td class=\"suggested\">" + esc(l.suggested.value_or("")) + "</td></tr>\n";
+            html_ += "<tr data-project=\"" + esc(l.project) + "\" data-rule=\"" + esc(l.rule) +
+                     "\"><td class=\"short\">" + esc(l.project) + "</td><td class=\"short\">" +
+                     esc(l.drawingType) + "</td><td class=\"short\">" + breakable(esc(l.discipline)) +
+                     "</td><td class=\"short\" title=\"" + esc(l.folder) + "\">" + breakable(esc(folder)) +
+                     "</td><td class=\"file\">" + esc(l.file) + "</td><td class=\"short\">" +
+                     esc(wrong(l.rule)) + "</td><td>" + esc(l.expected) + "</td><td class=\"suggested\">" +
+                     esc(l.suggested.value_or("")) + "</td></tr>\n";
         }
         html_ += "</tbody>\n</table>\n</section>\n";
     }
@@ -362,13 +398,24 @@ std::string htmlText(std::string_view text, const AnsiDecoder& fromAnsi) {
     out.reserve(utf8.size());
     for (const char c : utf8) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&#39;"; break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
             default:
-                if ((static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F)
+                if ((static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') ||
+                    c == 0x7F)
                     out += "\xEF\xBF\xBD";
                 else
                     out += c;

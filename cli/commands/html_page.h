@@ -21,12 +21,12 @@ namespace trv::cli {
 using AnsiDecoder = std::function<std::string(std::string_view)>;
 
 struct PageContext {
-    std::string ranAt;          // when the check ran, "YYYY-MM-DD HH:MM"
-    std::string ranBy;          // the logon name
-    std::string drawingTypes;   // "design", "as-built" or "both"
+    std::string ranAt;               // when the check ran, "YYYY-MM-DD HH:MM"
+    std::string ranBy;               // the logon name
+    std::string drawingTypes;        // "design", "as-built" or "both"
     std::optional<History> history;  // with this run's lines, when one is kept
-    std::string historyFile;    // the history's path as shown to the user
-    std::string historyProblem;  // why the history could not be read or written; empty when it could
+    std::string historyFile;         // the history's path as shown to the user
+    std::string historyProblem;      // why the history could not be read or written; empty when it could
     AnsiDecoder fromAnsi;
 };
 

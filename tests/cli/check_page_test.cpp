@@ -14,17 +14,18 @@ TEST(HtmlText, NamesShowAsTextNeverAsMarkup) {
     } cases[] = {
         {"<img src=x onerror=alert(1)>.dwg", "&lt;img src=x onerror=alert(1)&gt;.dwg"},
         {"R&D \"copy\" 'a'.dwg", "R&amp;D &quot;copy&quot; &#39;a&#39;.dwg"},
-        {"\xC3\x89t\xC3\xA9.dwg", "\xC3\x89t\xC3\xA9.dwg"},        // UTF-8 kept
-        {"caf\xE9 <1>.dwg", "caf\xC3\xA9 &lt;1&gt;.dwg"},           // not UTF-8: the ANSI code page
-        {"bell\x01.dwg", "bell\xEF\xBF\xBD.dwg"},                   // a control character
+        {"\xC3\x89t\xC3\xA9.dwg", "\xC3\x89t\xC3\xA9.dwg"},  // UTF-8 kept
+        {"caf\xE9 <1>.dwg", "caf\xC3\xA9 &lt;1&gt;.dwg"},    // not UTF-8: the ANSI code page
+        {"bell\x01.dwg", "bell\xEF\xBF\xBD.dwg"},            // a control character
     };
     const AnsiDecoder ansi = [](std::string_view b) { return windows1252ToUtf8(b); };
     for (const auto& c : cases) EXPECT_EQ(htmlText(c.text, ansi), c.html) << c.text;
 }
 
 TEST(History, ReadsTrvLinesAndCountsTheRest) {
-    const std::string header = "date,project,drawing_types,drawings,misnamed_drawings,missing_folder,length,"
-                               "project_code,designator,model_type\r\n";
+    const std::string header =
+        "date,project,drawing_types,drawings,misnamed_drawings,missing_folder,length,"
+        "project_code,designator,model_type\r\n";
     const std::string line = "2026-03-01 08:00,KLV-13000-C000,both,40,4,2,1,3,0,1\r\n";
     const struct {
         std::string text;
@@ -33,14 +34,14 @@ TEST(History, ReadsTrvLinesAndCountsTheRest) {
         {"", 0, 0},
         {header + line + line, 2, 0},
         {header + line + "2026-03-02 08:00,KLV-13000-C000,both,4", 1, 1},  // cut short at the end
-        {line + "2026-03-02 08:00,KLV\r\n" + line, 2, 1},                // cut short, then the next run
-        {"exported;;;\n" + line + "\r\n", 1, 1},                          // foreign line; blank line ignored
+        {line + "2026-03-02 08:00,KLV\r\n" + line, 2, 1},                  // cut short, then the next run
+        {"exported;;;\n" + line + "\r\n", 1, 1},                           // foreign line; blank line ignored
         {"\"2026-03-01 08:00\",\"KLV-13000-C000\",both,40,4,2,1,3,0,1\n", 1, 0},  // quoted fields
         {"2026-03-01 08:00,KLV-13000-C000,both,4,40,2,1,3,0,1\r\n", 0, 1},  // more misnamed than drawings
         {"2026-03-01,KLV-13000-C000,both,40,4,2,1,3,0,1\r\n", 0, 1},        // no time
         {"2026-03-01 08:00,KLV-13000-C000,all,40,4,2,1,3,0,1\r\n", 0, 1},   // no such drawing types
         {"2026-03-01 08:00,KLV-13000-C000,both,40,4,2,1,3,0,-1\r\n", 0, 1},
-        {"2026-03-01 08:00,\"KLV,both,40,4,2,1,3,0,1\r\n", 0, 1},           // quotes that do not pair
+        {"2026-03-01 08:00,\"KLV,both,40,4,2,1,3,0,1\r\n", 0, 1},  // quotes that do not pair
     };
     for (const auto& c : cases) {
         const History h = readHistory(c.text);
@@ -50,8 +51,9 @@ TEST(History, ReadsTrvLinesAndCountsTheRest) {
 }
 
 TEST(History, AppendsWholeLinesThatReadBackAsWritten) {
-    const std::vector<HistoryLine> lines{{"2026-03-14 09:30", "KLV-13000-C000", "design", 40, 4, {2, 1, 3, 0, 1}},
-                                         {"2026-03-14 09:30", "A,\"B\"", "both", 0, 0, {}}};
+    const std::vector<HistoryLine> lines{
+        {"2026-03-14 09:30", "KLV-13000-C000", "design", 40, 4, {2, 1, 3, 0, 1}},
+        {"2026-03-14 09:30", "A,\"B\"", "both", 0, 0, {}}};
     const std::string fresh = historyAppendix(lines, "");
     EXPECT_TRUE(fresh.starts_with("date,project,")) << fresh;
     EXPECT_EQ(readHistory(fresh).lines, lines);
@@ -75,12 +77,13 @@ TEST(CheckSummary, CountsDrawingsOnceAndOrdersTheWorstFirst) {
                  {"P3", "", "", 0, {}, "Error in Project Code file !!!", {}}};
     const auto line = [](std::string project, std::string type, std::string discipline, std::string file,
                          std::string rule) {
-        return Line{project, type, discipline, "MODEL_FILES", project + "/" + type + "/" + discipline, file, rule, "", {}};
+        return Line{project, type, discipline, "MODEL_FILES", project + "/" + type + "/" + discipline, file,
+                    rule,    "",   {}};
     };
     r.lines = {line("P1", "DESIGN", "Civil", "", "missing folder"),
                line("P1", "DESIGN", "Architectural", "a.dwg", "length"),
                line("P1", "DESIGN", "Architectural", "a.dwg", "project code"),  // the same drawing
-               line("P1", "AS-BUILT", "Civil", "a.dwg", "length"),              // another folder, another drawing
+               line("P1", "AS-BUILT", "Civil", "a.dwg", "length"),  // another folder, another drawing
                line("P2", "DESIGN", "Architectural", "b.dwg", "designator"),
                line("P2", "DESIGN", "Architectural", "c.dwg", "designator")};
     const CheckSummary s = summarize(r);
