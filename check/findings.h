@@ -30,6 +30,15 @@ struct Finding {
     bool operator==(const Finding&) const = default;
 };
 
+// How many files the check looked at in one discipline's model and sheet
+// folders together: what a share of well-named drawings is taken of.
+struct DrawingCount {
+    std::string discipline;
+    std::size_t files = 0;
+
+    bool operator==(const DrawingCount&) const = default;
+};
+
 // "MODEL_FILES" or "SHEET_FILES"; empty for the discipline folder itself.
 std::string folderKindName(FolderKind kind);
 

@@ -49,14 +49,16 @@ struct FolderRules {
     }
 };
 
-void checkFolder(Platform& platform, const CheckSubject& s, const std::string& discipline, FolderKind kind,
-                 const std::string& folder, Blocks& out) {
+// Judges the names of one folder; gives the number of files listed.
+std::size_t checkFolder(Platform& platform, const CheckSubject& s, const std::string& discipline, FolderKind kind,
+                        const std::string& folder, Blocks& out) {
     if (platform.testFolder(folder) == FolderTest::NotFound) {
         out.missing.push_back({Rule::MissingFolder, discipline, kind, folder, {}});
-        return;
+        return 0;
     }
     const FolderRules rules(kind, discipline, s);
-    for (std::string& name : platform.listFiles(folder)) {
+    std::vector<std::string> names = platform.listFiles(folder);
+    for (std::string& name : names) {
         rules.judge(name, [&](Rule rule) {
             auto& block = rule == Rule::Length        ? out.length
                           : rule == Rule::ProjectCode ? out.projectCode
@@ -65,6 +67,7 @@ void checkFolder(Platform& platform, const CheckSubject& s, const std::string& d
             block.push_back({rule, discipline, kind, folder, name});
         });
     }
+    return names.size();
 }
 
 // A project code names folders and the report: it must stay one folder name.
@@ -87,7 +90,8 @@ std::vector<Rule> rulesBroken(const std::string& name, FolderKind kind, const st
     return broken;
 }
 
-std::vector<Finding> checkDrawingNames(Platform& platform, const OfficePaths& paths, const CheckSubject& s) {
+std::vector<Finding> checkDrawingNames(Platform& platform, const OfficePaths& paths, const CheckSubject& s,
+                                       std::vector<DrawingCount>* counted) {
     Blocks blocks;
     for (const std::string& d : catalogue::checkedDisciplines()) {
         const std::string folder = paths.disciplineFolder(s.projectCode, s.drawingType, d);
@@ -96,10 +100,11 @@ std::vector<Finding> checkDrawingNames(Platform& platform, const OfficePaths& pa
             blocks.missing.push_back({Rule::MissingFolder, d, FolderKind::Discipline, folder, {}});
             continue;
         }
-        checkFolder(platform, s, d, FolderKind::Model, paths.modelFolder(s.projectCode, s.drawingType, d),
-                    blocks);
-        checkFolder(platform, s, d, FolderKind::Sheet, paths.sheetFolder(s.projectCode, s.drawingType, d),
-                    blocks);
+        std::size_t files = checkFolder(platform, s, d, FolderKind::Model,
+                                        paths.modelFolder(s.projectCode, s.drawingType, d), blocks);
+        files += checkFolder(platform, s, d, FolderKind::Sheet, paths.sheetFolder(s.projectCode, s.drawingType, d),
+                             blocks);
+        if (counted) counted->push_back({d, files});
     }
     std::vector<Finding> all = std::move(blocks.missing);
     for (auto* block : {&blocks.length, &blocks.projectCode, &blocks.designator, &blocks.modelType})
@@ -156,7 +161,7 @@ NamingCheckOutcome checkProject(Platform& platform, const OfficePaths& paths, co
         }
     }
 
-    outcome.findings = checkDrawingNames(platform, paths, s);
+    outcome.findings = checkDrawingNames(platform, paths, s, &outcome.drawings);
     if (!writeReport) return outcome;
     try {
         platform.replaceFile(report, qualityReport(outcome.findings));

@@ -32,14 +32,17 @@ std::vector<Rule> rulesBroken(const std::string& name, FolderKind kind, const st
 // (design drawings only) model file type codes. Each folder is tested and
 // listed once; only "path not found" makes a folder missing, and a folder
 // that cannot be listed contributes nothing. Subfolders are not entered.
-std::vector<Finding> checkDrawingNames(Platform& platform, const OfficePaths& paths,
-                                       const CheckSubject& subject);
+// `counted`, when given, receives the number of files of each discipline
+// whose folder is there, in the check's order.
+std::vector<Finding> checkDrawingNames(Platform& platform, const OfficePaths& paths, const CheckSubject& subject,
+                                       std::vector<DrawingCount>* counted = nullptr);
 
 struct NamingCheckOutcome {
     // The message shown instead of a report; empty when the check ran.
     std::string refusal;
     CheckSubject subject;
     std::vector<Finding> findings;
+    std::vector<DrawingCount> drawings;  // the files looked at, per discipline
     // False when the report could not be written; there is then no report.
     bool reportWritten = false;
 };

@@ -24,6 +24,7 @@ public:
     bool createNewFile(const std::string& path, const std::string& content) override;
     CopyOutcome copyToNewFile(const std::string& from, const std::string& to) override;
     std::string logonName() override;
+    std::string localTime() override;
     std::string programFolder() override;
     std::string displayPath(const std::string& path) override;
     int openDocument(const std::string& path) override;

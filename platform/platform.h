@@ -84,6 +84,8 @@ public:
 
     // The logon name of the user running the program.
     virtual std::string logonName() = 0;
+    // The local date and time to the minute, as "YYYY-MM-DD HH:MM".
+    virtual std::string localTime() = 0;
     // The folder the program was started from.
     virtual std::string programFolder() = 0;
     // The configuration file: "trv.ini" in the program's folder.

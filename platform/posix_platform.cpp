@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <map>
 
 #include "platform/native_platform.h"
@@ -521,6 +522,14 @@ std::string NativePlatform::logonName() {
     if (const char* user = std::getenv("USER")) return user;
     if (const char* user = std::getenv("LOGNAME")) return user;
     return {};
+}
+
+std::string NativePlatform::localTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm t{};
+    ::localtime_r(&now, &t);
+    char text[32];
+    return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &t));
 }
 
 std::string NativePlatform::programFolder() {

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <iterator>
 #include <map>
 #include <string_view>
@@ -440,6 +441,15 @@ std::string NativePlatform::logonName() {
     DWORD size = static_cast<DWORD>(std::size(name));
     if (!::GetUserNameW(name, &size) || size == 0) return {};
     return narrow(std::wstring_view(name, size - 1));  // the size counts the NUL
+}
+
+std::string NativePlatform::localTime() {
+    SYSTEMTIME t{};
+    ::GetLocalTime(&t);
+    char text[64];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u", unsigned(t.wYear), unsigned(t.wMonth),
+                  unsigned(t.wDay), unsigned(t.wHour), unsigned(t.wMinute));
+    return text;
 }
 
 std::string NativePlatform::programFolder() {

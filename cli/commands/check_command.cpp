@@ -4,8 +4,11 @@
 
 #include "check/finding_details.h"
 #include "check/naming_check.h"
+#include "cli/commands/check_results.h"
+#include "cli/commands/check_summary.h"
 #include "cli/commands/commands.h"
 #include "cli/commands/formats.h"
+#include "cli/commands/html_page.h"
 #include "cli/commands/session.h"
 #include "naming/names.h"
 #include "platform/text.h"
@@ -36,25 +39,6 @@ std::string ruleName(Rule rule) {
 std::string kindName(check::FolderKind kind) {
     return kind == check::FolderKind::Discipline ? "discipline" : check::folderKindName(kind);
 }
-
-// One finding with what it means, as the outputs show it.
-struct Line {
-    std::string project, drawingType, discipline, folderKind, folder, file, rule, expected;
-    std::optional<std::string> suggested;
-};
-
-// One project and drawing type checked, or the error that stopped it.
-struct Checked {
-    std::string project, name, drawingType;
-    std::size_t findings = 0;
-    std::optional<std::string> report;  // the report written
-    std::string error;
-};
-
-struct Results {
-    std::vector<Line> lines;
-    std::vector<Checked> checked;
-};
 
 void checkOne(Session& s, const std::string& code, const std::vector<std::string>& types, bool writeReport,
               Results& results, std::ostream& err) {
@@ -88,6 +72,7 @@ void checkOne(Session& s, const std::string& code, const std::vector<std::string
             err << "trv-cli: " << c.project << ' ' << type << ": the quality report "
                 << s.platform.displayPath(report) << " could not be written\n";
         c.findings = outcome.findings.size();
+        c.drawings = outcome.drawings;
         for (const Finding& f : outcome.findings) {
             results.lines.push_back({c.project, type, f.discipline, kindName(f.folderKind),
                                      s.platform.displayPath(f.folder), f.file, ruleName(f.rule),
@@ -149,10 +134,36 @@ void printCsv(const Results& r, std::ostream& out) {
                           l.suggested.value_or("")});
 }
 
+// The numbers of the run, counted once, for the history (when one is named:
+// this run is added to it) and the page (when one is asked for). False when
+// the history could not be read or written.
+bool summarizeRun(Session& s, const std::string& drawingTypes, const std::optional<std::string>& history,
+                  const Results& results, std::string* page, std::ostream& err) {
+    if (!history && !page) return true;
+    const CheckSummary summary = summarize(results);
+    PageContext context;
+    context.ranAt = s.platform.localTime();
+    context.ranBy = s.platform.logonName();
+    context.drawingTypes = drawingTypes;
+    context.fromAnsi = [&](std::string_view bytes) { return s.platform.ansiToUtf8(bytes); };
+    if (history) {
+        HistoryUpdate update =
+            updateHistory(s.platform, *history, historyLinesOf(summary, context.ranAt, drawingTypes));
+        context.historyFile = s.platform.displayPath(*history);
+        context.historyProblem = update.problem;
+        if (!update.problem.empty())
+            err << "trv-cli: the history " << context.historyFile << ": " << update.problem << '\n';
+        context.history = std::move(update.history);
+    }
+    if (page) *page = htmlPage(results, summary, context);
+    return context.historyProblem.empty();
+}
+
 }  // namespace
 
 int checkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto a = parseArguments(args, {"--project", "--type", "--format"}, {"--all", "--no-report"}, err);
+    const auto a =
+        parseArguments(args, {"--project", "--type", "--format", "--history"}, {"--all", "--no-report"}, err);
     if (!a) return statusError;
     if (!a->words.empty()) return badArguments(err, "check takes no word " + a->words[0]);
     if (a->has("--project") == a->has("--all")) return badArguments(err, "check needs --project CODE or --all");
@@ -162,7 +173,7 @@ int checkCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     if (type == "as-built" || type == "both") types.push_back("AS-BUILT");
     if (types.empty()) return badArguments(err, "--type is design, as-built or both");
     const auto format = parseFormat(a->value("--format").value_or("text"));
-    if (!format) return badArguments(err, "--format is text, json or csv");
+    if (!format) return badArguments(err, "--format is text, json, csv or html");
 
     Session s(*a);
     if (!s.load(err)) return statusError;
@@ -182,6 +193,9 @@ int checkCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         if (progress) err << "trv-cli: checking " << codes[i] << " (" << i + 1 << " of " << codes.size() << ")\n";
         checkOne(s, codes[i], types, !a->has("--no-report"), results, err);
     }
+    std::string page;
+    const bool historyFailed = !summarizeRun(s, type, a->value("--history"), results,
+                                             *format == Format::Html ? &page : nullptr, err);
     switch (*format) {
         case Format::Text:
             printText(results, !a->has("--no-report"), out);
@@ -192,7 +206,11 @@ int checkCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         case Format::Csv:
             printCsv(results, out);
             break;
+        case Format::Html:
+            out << page;
+            break;
     }
+    if (historyFailed) return statusError;
     for (const Checked& c : results.checked)
         if (!c.error.empty()) return statusError;
     return results.lines.empty() ? statusClean : statusFound;

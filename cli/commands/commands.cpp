@@ -11,10 +11,12 @@
 namespace trv::cli {
 
 const char* batchCommandsUsage() {
-    return "trv-cli check (--project CODE | --all) [--type design|as-built|both] [--format text|json|csv]\n"
-           "              [--no-report]\n"
+    return "trv-cli check (--project CODE | --all) [--type design|as-built|both] [--format text|json|csv|html]\n"
+           "              [--no-report] [--history FILE]\n"
            "    the naming check of one registered project or of every one; writes each quality report\n"
-           "    as the window does unless --no-report; exit 0 no findings, 1 findings, 2 error\n"
+           "    as the window does unless --no-report; html is one page with charts for people;\n"
+           "    --history adds a line per project to the CSV FILE, whose trend the page shows;\n"
+           "    exit 0 no findings, 1 findings, 2 error\n"
            "trv-cli name model --project CODE --type design|as-built --discipline NAME --model TYPE\n"
            "              [--facility NN] [--user-code CODE] [--create]\n"
            "trv-cli name sheet --project CODE --type design|as-built --discipline NAME --sheet-type N\n"

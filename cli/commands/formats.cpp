@@ -37,6 +37,7 @@ std::optional<Format> parseFormat(std::string_view word) {
     if (word == "text") return Format::Text;
     if (word == "json") return Format::Json;
     if (word == "csv") return Format::Csv;
+    if (word == "html") return Format::Html;
     return std::nullopt;
 }
 

@@ -10,8 +10,8 @@
 // parser reads and CSV as RFC 4180 has it. Pure text functions.
 namespace trv::cli {
 
-enum class Format { Text, Json, Csv };
-// "text", "json" or "csv"; nothing for another word.
+enum class Format { Text, Json, Csv, Html };
+// "text", "json", "csv" or "html"; nothing for another word.
 std::optional<Format> parseFormat(std::string_view word);
 
 // A JSON string literal: quotes and backslashes escaped, control characters

@@ -16,7 +16,7 @@ int projectsCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (!a) return statusError;
     if (!a->words.empty()) return badArguments(err, "projects takes no word " + a->words[0]);
     const auto format = parseFormat(a->value("--format").value_or("text"));
-    if (!format) return badArguments(err, "--format is text, json or csv");
+    if (!format || *format == Format::Html) return badArguments(err, "--format is text, json or csv");
 
     Session s(*a);
     if (!s.load(err)) return statusError;
@@ -51,6 +51,7 @@ int projectsCommand(const std::vector<std::string>& args, std::ostream& out, std
             break;
         }
         case Format::Csv:
+        case Format::Html:  // refused above
             out << csvRecord({"code", "name"});
             for (const Row& r : rows) out << csvRecord({r.code, r.name});
             break;

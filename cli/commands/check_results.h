@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "check/findings.h"
+
+// What `trv-cli check` found, as every one of its outputs prints it.
+namespace trv::cli {
+
+// One finding with what it means, as the outputs show it.
+struct Line {
+    std::string project, drawingType, discipline, folderKind, folder, file, rule, expected;
+    std::optional<std::string> suggested;
+};
+
+// One project and drawing type checked, or the error that stopped it.
+struct Checked {
+    std::string project, name, drawingType;
+    std::size_t findings = 0;
+    std::optional<std::string> report;  // the report written
+    std::string error;
+    std::vector<check::DrawingCount> drawings;  // the files looked at, per discipline
+};
+
+struct Results {
+    std::vector<Line> lines;
+    std::vector<Checked> checked;
+};
+
+}  // namespace trv::cli
