@@ -1,6 +1,7 @@
 #include "gui/play.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -20,6 +22,10 @@
 #include "gui/qt_driver.h"
 #include "gui/renderer.h"
 #include "ui/application.h"
+
+#ifdef TRV_WITH_XCB
+#include <xcb/xcb.h>
+#endif
 
 namespace trv::gui {
 
@@ -42,10 +48,57 @@ private:
     bool painted_ = false;
 };
 
-// Runs the program's events until `window` is on the screen (the display
-// has exposed it) and has then painted itself there in full; the paint is
-// put on the display before the events that caused it are done. False when
-// that has not happened within ten seconds: the window does not paint.
+// Whether another window stands over part of `window` on the X display
+// (a window manager places and stacks new windows as it sees fit). False
+// where the display is not X.
+bool coveredOnX(QWidget* window) {
+#ifdef TRV_WITH_XCB
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11) return false;
+    xcb_connection_t* c = x11->connection();
+    auto tree = [c](xcb_window_t w) {
+        return std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)>(
+            xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr), &std::free);
+    };
+    // The window's frame: its ancestor among the root's children.
+    xcb_window_t top = static_cast<xcb_window_t>(window->winId());
+    xcb_window_t root = 0;
+    for (;;) {
+        const auto up = tree(top);
+        if (!up) return false;
+        root = up->root;
+        if (up->parent == root || up->parent == XCB_WINDOW_NONE) break;
+        top = up->parent;
+    }
+    const qreal ratio = window->devicePixelRatioF();
+    const QRect area(window->mapToGlobal(QPoint(0, 0)) * ratio, window->size() * ratio);
+    const auto stack = tree(root);  // the root's children, bottom to top
+    if (!stack) return false;
+    const xcb_window_t* children = xcb_query_tree_children(stack.get());
+    const int count = xcb_query_tree_children_length(stack.get());
+    const auto at = std::find(children, children + count, top);
+    for (auto above = at == children + count ? at : at + 1; above < children + count; ++above) {
+        const std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, *above), nullptr), &std::free);
+        if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE ||
+            attributes->_class != XCB_WINDOW_CLASS_INPUT_OUTPUT)
+            continue;
+        const std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> place(
+            xcb_get_geometry_reply(c, xcb_get_geometry(c, *above), nullptr), &std::free);
+        if (place && area.intersects(QRect(place->x, place->y, place->width + 2 * place->border_width,
+                                           place->height + 2 * place->border_width)))
+            return true;
+    }
+#else
+    (void)window;
+#endif
+    return false;
+}
+
+// Runs the program's events until `window` is on the screen, in front of
+// every other window, and has then painted itself there in full; the paint
+// is put on the display before the events that caused it are done. False
+// when that has not happened within ten seconds.
 bool waitUntilPainted(QWidget* window) {
     bool late = false;
     QTimer deadline;
@@ -54,6 +107,15 @@ bool waitUntilPainted(QWidget* window) {
     deadline.start(10000);
     auto exposed = [window] { return window->windowHandle() && window->windowHandle()->isExposed(); };
     while (!late && !exposed()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // The window manager stacks the window in its own time, and tells the
+    // program nothing of other windows: the stacking is looked at again
+    // every few hundredths of a second.
+    QTimer look;
+    look.start(20);
+    while (!late && coveredOnX(window)) {
+        window->raise();
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
     // The whole window asked to paint, as any change of its content asks.
     const PaintWatch watch(window);
     window->update();
@@ -109,7 +171,8 @@ public:
 private:
     void photograph(const std::string& name, QWidget* window) {
         window->raise();
-        if (!waitUntilPainted(window)) return problem(name, "the window did not paint within ten seconds");
+        if (!waitUntilPainted(window))
+            return problem(name, "the window was not painted in front of the others within ten seconds");
         QScreen* screen = window->screen();
         const QPixmap shot = screen ? screen->grabWindow(window->winId()) : QPixmap();
         const QString file = QDir(folder_).filePath(QString::fromStdString(name));

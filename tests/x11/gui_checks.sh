@@ -55,7 +55,7 @@ office() {
 snapshots() {
     local shots=$1 script=$2 setup=${3:-}
     office "$work/office" "$setup"
-    if ! "$trv" play "$script" --ini "$W/trv.ini" --user tester --screenshots "$shots" > "$W/transcript.txt" 2>&1; then
+    if ! (cd "$W" && "$trv" play "$script" --ini "$W/trv.ini" --user tester --screenshots "$shots") > "$W/transcript.txt" 2>&1; then
         fail "trv play $(basename "$script"):"
         sed 's/^/    /' "$W/transcript.txt" | grep -v '^    > ' | head -n 40
     fi
@@ -112,7 +112,7 @@ all_windows() {
     for script in "$screens"/path-problem-*.txt; do
         snapshots "$shots" "$script" "$screens/path-problem.setup.sh"
     done
-    snapshots "$shots" "$root/tests/x11/screens.txt"
+    snapshots "$shots" "$root/tests/x11/screens.txt" "$root/tests/x11/screens.setup.sh"
 }
 
 end_to_end() {
