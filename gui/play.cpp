@@ -177,6 +177,9 @@ private:
         const QPixmap shot = screen ? screen->grabWindow(window->winId()) : QPixmap();
         const QString file = QDir(folder_).filePath(QString::fromStdString(name));
         if (shot.isNull() || !shot.save(file + QStringLiteral(".png"))) return problem(name, "no screenshot was taken");
+        // The window as it draws itself, beside what the screen shows of it:
+        // a window the display does not show keeps whatever was there before.
+        if (!window->grab().save(file + QStringLiteral(".drawn.png"))) return problem(name, "cannot draw the window");
         const qreal ratio = window->devicePixelRatioF();
         const QPoint at = window->mapToGlobal(QPoint(0, 0)) * ratio;
         QFile rect(file + QStringLiteral(".rect"));

@@ -13,7 +13,8 @@ namespace trv::gui {
 // With --screenshots, `snap NAME WINDOW` waits until the window is on the
 // screen and has painted itself there, then writes DIR/NAME.png with the
 // window's pixels as the display shows them (grabbed from the screen, not
-// drawn by the widget) and DIR/NAME.rect ("x y width height" in the
+// drawn by the widget), DIR/NAME.drawn.png with the window as it draws
+// itself (for comparison) and DIR/NAME.rect ("x y width height" in the
 // screen's pixels). WINDOW `message` photographs the next message box,
 // `progress` the progress window at its next step. `enlarge WINDOW` makes
 // a window large enough for all its controls, as the user would by dragging

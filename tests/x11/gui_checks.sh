@@ -7,7 +7,8 @@
 #   box, the project code screen enlarged, the delivery's progress window),
 #   played by `trv play --screenshots`, which photographs each from the
 #   screen; each picture must have the window's size and not be one colour
-#   (tests/support/picture_check.sh);
+#   (tests/support/picture_check.sh), and must show what the window draws
+#   itself (QWidget::grab, written beside it);
 # - the end-to-end cases of tests/screens/play-cases.txt played by `trv play`
 #   through the Qt widgets: their transcripts must equal trv-cli's.
 # The pictures taken under openbox are left in WORK/screenshots (the
@@ -41,6 +42,28 @@ for frame in black grey; do
     if [[ -n "$(picture_problem "$work/$frame.png" 320 200)" ]]; then pass; else fail "the picture check passes a $frame frame"; fi
 done
 
+# shown_as_drawn SHOT: whether the screen (SHOT.png) shows the window as it
+# draws itself (SHOT.drawn.png, which trv play writes beside it). A window
+# that the display does not show keeps what was there before: the root's
+# black, or the window under it. A blinking caret or a focus frame differs
+# by a few hundred pixels; more than 1% of them differing fails.
+shown_as_drawn() {
+    local shot=$1 differ size
+    differ=$(compare -metric AE -fuzz 10% "$shot.png" "$shot.drawn.png" null: 2>&1)
+    size=$(identify -format '%w*%h' "$shot.png")
+    if [[ ! "$differ" =~ ^[0-9]+$ ]]; then
+        echo "$shot.png cannot be compared with the window's own drawing: $differ"
+    elif ((differ * 100 > size)); then
+        echo "$shot.png: the screen does not show the window as it draws itself ($differ pixels differ)"
+    fi
+}
+
+# The check itself: the window's own drawing passes, another picture fails.
+cp "$work/grey.png" "$work/grey.drawn.png"
+if [[ -z "$(shown_as_drawn "$work/grey")" ]]; then pass; else fail "a window shown as it draws itself fails"; fi
+cp "$work/black.png" "$work/grey.drawn.png"
+if [[ -n "$(shown_as_drawn "$work/grey")" ]]; then pass; else fail "a window not shown passes"; fi
+
 # An office of the end-to-end cases in $W, changed by a set-up script.
 office() {
     export W=$1
@@ -64,6 +87,7 @@ snapshots() {
         [[ $snap == snap ]] || continue
         if [[ -f "$shots/$shot.rect" ]]; then
             problem=$(picture_problem "$shots/$shot.png" $(cut -d' ' -f3,4 "$shots/$shot.rect"))
+            [[ -n "$problem" ]] || problem=$(shown_as_drawn "$shots/$shot")
             if [[ -z "$problem" ]]; then pass; else fail "$problem"; fi
         else
             fail "$shot: no screenshot:"
