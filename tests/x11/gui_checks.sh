@@ -125,7 +125,7 @@ with_openbox() {
     kill "$wm"
     wait "$wm" 2> /dev/null
     # The next window manager announces itself afresh.
-    xprop -root -remove _NET_SUPPORTING_WM_CHECK
+    xprop -root -remove _NET_SUPPORTING_WM_CHECK 2> /dev/null
 }
 
 all_windows() {
