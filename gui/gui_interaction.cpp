@@ -119,12 +119,16 @@ void GuiInteraction::endProgress() {
     QApplication::restoreOverrideCursor();
 }
 
-void GuiInteraction::message(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TRV"), QString::fromStdString(text), QMessageBox::Ok,
-                    ownerWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+std::unique_ptr<QMessageBox> messageBox(const std::string& text) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("TRV"), QString::fromStdString(text),
+                                             QMessageBox::Ok, ownerWindow());
+    box->setTextFormat(Qt::PlainText);
+    return box;
 }
+
+void GuiInteraction::message(const std::string& text) { messageBox(text)->exec(); }
+
+QWidget* GuiInteraction::progressWindow() const { return progress_.get(); }
 
 void GuiInteraction::chooseProgramFor(const std::string& path) {
 #ifdef _WIN32

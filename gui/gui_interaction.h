@@ -4,6 +4,9 @@
 #include <string>
 
 #include "platform/native_platform.h"
+
+class QMessageBox;
+class QWidget;
 #include "platform/user_interaction.h"
 
 namespace trv::gui {
@@ -34,6 +37,8 @@ public:
     // Shows the count and the step at hand; false once Cancel was pressed.
     bool progress(int done, const std::string& current) override;
     void endProgress() override;
+    // The progress window while a long operation runs; nullptr otherwise.
+    QWidget* progressWindow() const;
 
     GuiInteraction(const GuiInteraction&) = delete;
     GuiInteraction& operator=(const GuiInteraction&) = delete;
@@ -44,5 +49,9 @@ private:
     Renderer* renderer_ = nullptr;
     std::unique_ptr<ProgressWindow> progress_;
 };
+
+// A message box as TRV shows it: OK only, no icon, the title "TRV", over the
+// window in front.
+std::unique_ptr<QMessageBox> messageBox(const std::string& text);
 
 }  // namespace trv::gui

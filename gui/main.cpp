@@ -11,8 +11,12 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
+#include "cli/command_line.h"
 #include "gui/gui_interaction.h"
+#include "gui/play.h"
 #include "gui/renderer.h"
 #include "gui/widgets.h"
 #include "platform/native_platform.h"
@@ -22,6 +26,7 @@ namespace {
 
 const char* const helpText =
     "usage: trv [--help | --version]\n"
+    "       trv play SCRIPT [--ini PATH] [--user NAME] [--screenshots DIR]\n"
     "\n"
     "TRV gives the CAD drawings of a design office their standard names, creates\n"
     "them from the office's templates and opens them in the CAD program.\n"
@@ -32,9 +37,12 @@ const char* const helpText =
     "\n"
     "  --help, -h   shows this help\n"
     "  --version    shows the version\n"
+    "  play         plays a trv-cli script through the windows on the display and\n"
+    "               prints the same transcript as trv-cli; with --screenshots, each\n"
+    "               `snap NAME WINDOW` line writes DIR/NAME.png from the screen\n"
     "\n"
     "Exit status: 0 when the program ended normally or showed the help or the\n"
-    "version, 2 for an unknown option.\n";
+    "version, 2 for an unknown option; play: as trv-cli play.\n";
 
 // A program of the Windows GUI subsystem has no console of its own: what it
 // writes goes to the console it was started from, if any.
@@ -75,6 +83,16 @@ int main(int argc, char** argv) {
     }
 
     QApplication qtApp(argc, argv);  // takes Qt's own options out of argv
+    const std::vector<std::string> args = trv::cli::utf8Arguments(argc, argv);
+    if (!args.empty() && args.front() == "play") {
+        useParentConsole();
+        const auto command = trv::cli::parsePlayCommand(args, true);
+        if (!command) {
+            std::fputs("usage: trv play SCRIPT [--ini PATH] [--user NAME] [--screenshots DIR]\n", stderr);
+            return 2;
+        }
+        return trv::gui::play(*command);
+    }
     if (argc > 1) {
         useParentConsole();
         std::fprintf(stderr, "trv: unknown option '%s' (see trv --help)\n", argv[1]);

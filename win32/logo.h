@@ -4,8 +4,8 @@
 
 namespace trv::win32 {
 
-// Draws the organisation's mark (a north arrow over a scale bar on a drawing
-// sheet, in the banner colour) into `area`, keeping its proportions.
+// Draws the organisation's mark, the picture of data/logo.svg that the Qt
+// front end shows too, into `area`, centred and keeping its proportions.
 void drawLogo(HDC dc, const RECT& area);
 
 }  // namespace trv::win32

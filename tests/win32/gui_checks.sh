@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # The native Windows front end (trv.exe) under Wine, on the virtual X display
 # that scripts/test-windows starts for it (xvfb-run):
-# - every window on screen (screens.txt, path-problem.txt): trv.exe checks
-#   each one against its description through the Win32 API (self_check.h)
-#   and says where it is; this script dumps the screen (xwd), cuts the window
-#   out (ImageMagick) into $TRV_BUILD/screenshots-win32/NAME.png and checks
-#   the picture: the window's size, and more than a few colours;
-# - the end-to-end cases of play-cases.txt, played by trv.exe through its
-#   native controls: the transcripts must equal trv-cli's expected ones;
+# - every window on screen (tests/screens/: screens.txt, and the path-problem
+#   window through each way into it): trv.exe checks each one against its
+#   description through the Win32 API (self_check.h) and says where it is;
+#   this script dumps the screen (xwd), cuts the window out (ImageMagick)
+#   into $TRV_BUILD/screenshots-win32/NAME.png and checks the picture: the
+#   window's size, and not one colour (tests/support/picture_check.sh);
+# - the end-to-end cases of tests/screens/play-cases.txt, played by trv.exe
+#   through its native controls: the transcripts must equal trv-cli's
+#   expected ones;
 # - the Windows ZIP (cpack): unpacked, its programs need no DLL beside
 #   Windows', trv.exe tells its version and plays a line, trv-cli.exe plays
 #   a small script.
@@ -18,8 +20,10 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=../../scripts/lib.sh
 source "$root/scripts/lib.sh"
+# shellcheck source=../support/picture_check.sh
+source "$root/tests/support/picture_check.sh"
 build=$TRV_BUILD
-here=$root/tests/win32
+screens=$root/tests/screens
 trv_exe=$build/win32/trv.exe
 shots=$build/screenshots-win32
 export TRV_WINE
@@ -97,20 +101,13 @@ snapshots() {
         fail "trv.exe play $(basename "$script") exited with $status:"
         sed 's/^/    /' "$W/transcript.txt" | grep -v '^    > ' | head -n 40
     fi
-    # Every window asked for is in a picture of its size with more than a few colours.
-    local snap window size colours
+    # Every window asked for is in a picture of its size, drawn.
+    local snap window problem
     while read -r snap shot window; do
         [[ $snap == snap ]] || continue
         if ! grep -q "^CHECK $shot:" "$W/transcript.txt" && [[ -f "$shots/$shot.png" ]]; then
-            size=$(identify -format '%w %h' "$shots/$shot.png")
-            colours=$(identify -format '%k' "$shots/$shot.png")
-            if [[ "$size" != "$(cut -d' ' -f3,4 "$shots/$shot.rect")" ]]; then
-                fail "$shot.png is $size, the window $(cut -d' ' -f3,4 "$shots/$shot.rect")"
-            elif ((colours < 8)); then
-                fail "$shot.png: $colours colours, the window is not drawn"
-            else
-                pass
-            fi
+            problem=$(picture_problem "$shots/$shot.png" $(cut -d' ' -f3,4 "$shots/$shot.rect"))
+            if [[ -z "$problem" ]]; then pass; else fail "$problem"; fi
         else
             fail "$shot: no screenshot, or the window differs from its description:"
             grep "^CHECK $shot:" "$W/transcript.txt" | sed 's/^/    /' | head -n 20
@@ -121,8 +118,11 @@ snapshots() {
 rm -rf "$shots"
 mkdir -p "$shots"
 phase=$SECONDS
-snapshots screens "$here/screens.txt"
-snapshots path-problem "$here/path-problem.txt" "$here/path-problem.setup.sh"
+# The delivery window shows a destination of the demo office's.
+TRV_DEMO_DELIVERY='C:\Office\delivery\' snapshots screens "$screens/screens.txt" "$screens/screens.setup.sh"
+for script in "$screens"/path-problem-*.txt; do
+    snapshots "$(basename "$script" .txt)" "$script" "$screens/path-problem.setup.sh"
+done
 echo "screenshots of the native windows in $shots: $((SECONDS - phase)) s"
 
 # ---- end-to-end cases through the native controls ----
@@ -138,7 +138,7 @@ while read -r name; do
         fail "e2e.$name played by trv.exe:"
         sed 's/^/    /' "$build/win32-e2e-logs/$name.log" | head -n 40
     fi
-done < "$here/play-cases.txt"
+done < "$screens/play-cases.txt"
 echo "end-to-end cases through the native controls: $((SECONDS - phase)) s"
 
 # ---- the Windows ZIP ----
