@@ -27,14 +27,6 @@ void saveAndShowDiscipline(Program& p) {
     f.txtcurdiscipline.setText(f.cmbdisciplines.text());
 }
 
-// Another project, discipline or model type: the names composed so far and
-// the user code no longer apply.
-void dropComposedNames(MainWindowState& f) {
-    f.txtModelname.setText("");
-    f.txtSheetname.setText("");
-    f.userCode.clear();
-}
-
 }  // namespace
 
 void fillDisciplineList(Control& list) {
@@ -54,16 +46,12 @@ void fillModelList(Control& list, const std::string& disciplineName) {
 
 void cmbdisciplines_Click(Program& p) {
     auto& f = p.form1;
-    if (f.txtcurrentproj.text().empty()) {
-        f.cmbdisciplines.setText("");
-        p.message("Please, select project code first.");
-        return;
-    }
+    if (!f.requireProject(f.cmbdisciplines, p.ui)) return;
     try {
         p.loadSettings();
         saveAndShowDiscipline(p);
         fillModelList(f.cmbModels, f.cmbdisciplines.text());
-        dropComposedNames(f);
+        f.dropComposedNames();
         fillDesignators(f.cmbdesignator2, f.cmbdisciplines.text());
     } catch (const std::exception&) {
         // A discipline that cannot be saved ends the choice silently.
@@ -91,11 +79,7 @@ void cmdModels_Click(Program& p) {
 
 void cmbSheettype_Click(Program& p) {
     auto& f = p.form1;
-    if (f.txtcurrentproj.text().empty()) {
-        f.cmbSheettype.setText("");
-        p.message("Please, select project code first.");
-        return;
-    }
+    if (!f.requireProject(f.cmbSheettype, p.ui)) return;
     f.txtSheetname.setText("");
 }
 

@@ -37,9 +37,7 @@ bool restoreSavedChoices(Program& p, Restored& restored) {
     const auto project = readCurrentProject(p.platform, p.paths);
     if (project.read()) {
         restored.projectCode = project.value.code;
-        f.txtprojname.setText(project.value.name);
-        f.txtprojfacilcode.setText(project.value.internalCode);
-        f.txtcurrentproj.setText(project.value.code);
+        f.showCurrentProject(project.value, project.value.code);
     }
 
     const auto discipline = readDiscipline(p.platform, p.paths);
@@ -150,11 +148,7 @@ void cmbAutocadversion_Click(Program&) {}
 
 void cmbdesignasbuilt_Click(Program& p) {
     auto& f = p.form1;
-    if (f.txtcurrentproj.text().empty()) {
-        f.cmbdesignasbuilt.setText("");
-        p.message("Please, select project code first.");
-        return;
-    }
+    if (!f.requireProject(f.cmbdesignasbuilt, p.ui)) return;
     const std::string& choice = f.cmbdesignasbuilt.text();
     if (choice == "Design Drawings") {
         f.selectedDrawingType = "DESIGN";

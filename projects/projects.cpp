@@ -38,20 +38,14 @@ void showAcceptance(Program& p, const Acceptance& a) {
     f.project = a.project;
     for (const auto& m : a.messages) p.message(m);
     if (a.result == Acceptance::Result::Accepted || a.result == Acceptance::Result::StateNotWritable) {
-        f.txtprojname.setText(a.project.name);
-        f.txtprojfacilcode.setText(a.project.internalCode);
-        f.txtcurrentproj.setText(a.shownCode);
+        f.showCurrentProject(a.project, a.shownCode);
     }
     if (a.result == Acceptance::Result::StateNotWritable) {
         showPathProblemAndEnd(p, p.paths.setUpGuide(),
                               "Project path not found. Please check the settings in the TRV configuration");
         return;
     }
-    if (a.result == Acceptance::Result::Accepted) {
-        f.txtModelname.setText("");
-        f.txtSheetname.setText("");
-        f.userCode.clear();
-    }
+    if (a.result == Acceptance::Result::Accepted) f.dropComposedNames();
 }
 
 }  // namespace
