@@ -34,12 +34,8 @@ const std::vector<Discipline>& disciplines();
 // Exact, case-sensitive lookup by name; nullptr when no row has that name.
 const Discipline* findDiscipline(std::string_view name);
 
-// The codes in the order the discipline code lookup tests the rows.
-std::string_view disciplineCodeTestOrder();
-
-// The one-letter code for a chosen or typed discipline text: every row is
-// tested in disciplineCodeTestOrder(), comparison is exact, the last match
-// wins, and the result is empty when nothing matches.
+// The one-letter code for a chosen or typed discipline text (names are
+// unique; the comparison is exact); empty when no row has that name.
 std::string disciplineCodeOf(std::string_view text);
 
 // The ten entries of cmbSheettype; entry i stands for sheet type digit i.

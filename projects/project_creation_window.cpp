@@ -6,15 +6,16 @@
 #include <string>
 
 #include "app/program.h"
+#include "catalogue/tables.h"
 #include "projects/project_creation.h"
 
 namespace trv {
 
 namespace {
 
-void fill(Control& list, std::initializer_list<const char*> entries) {
+void fill(Control& list, const std::vector<std::string>& entries) {
     list.clear();
-    for (const char* entry : entries) list.addItem(entry);
+    for (const auto& entry : entries) list.addItem(entry);
 }
 
 // The numbers from `first` to `last` but the left-out ones, with leading
@@ -74,12 +75,7 @@ void frmfacilprojcode_Form_Load(Program& p, ProjectCodeWindow& w) {
          {"A: Architectural", "B: Geotechnical", "C: Civil", "E: Electrical", "I: Interior", "L: Landscape",
           "M: Mechanical", "R: Roads", "P: Plumbing", "E: Equipment", "S: Structural", "V: Survery/Mapping",
           "X: Combined Disciplines", "Y: Marine_Works", "Z: Non Discipline Related"});
-    fill(w.cmbDrawType, {"0:General(Symbols, legend, notes, titles, cover, etc)", "1:Layouts&site plans",
-                         "2:Plans", "3:Elevations & Sections(vertical views)",
-                         "4:Enlarged scale(plans, elevations, stair sections that are not details)",
-                         "5:Details", "6:Schedules & Diagrams", "7:Spare",
-                         "8:Combined content(Plans, Elevations, Sections, layouts, on one sheet)",
-                         "9:3D Representations(isometric, perspectives, photographs)"});
+    fill(w.cmbDrawType, catalogue::sheetTypes());
     for (Control* list : {&w.cmbPlanSecContType, &w.cmbDrawDiscipline, &w.cmbDrawType}) list->setListIndex(0);
 }
 
