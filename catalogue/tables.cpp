@@ -318,6 +318,22 @@ const std::vector<std::string>& sheetTypes() {
     return list;
 }
 
+const std::vector<DrawingType>& drawingTypes() {
+    static const std::vector<DrawingType> types = {
+        {"Design Drawings", "DESIGN", "design"},
+        {"As-Built Drawings", "AS-BUILT", "as-built"},
+    };
+    return types;
+}
+
+const DrawingType& designDrawings() { return drawingTypes().front(); }
+
+const DrawingType* findDrawingType(std::string_view text, std::string DrawingType::*field) {
+    for (const DrawingType& t : drawingTypes())
+        if (t.*field == text) return &t;
+    return nullptr;
+}
+
 bool modelsButtonRefills(std::string_view disciplineName) {
     // Equipment, Marine_Works and Roads are missing here: for them the button
     // leaves cmbModels as the discipline choice filled it.

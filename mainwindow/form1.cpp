@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "app/saved_choices.h"
 #include "catalogue/choices.h"
+#include "catalogue/tables.h"
 #include "platform/text.h"
 #include "projects/projects.h"
 
@@ -93,8 +94,7 @@ void Form_Load(Program& p) {
     f.cmbSheettype.clear();
     fillSheetTypeList(f.cmbSheettype);
     f.cmbdesignasbuilt.clear();
-    f.cmbdesignasbuilt.addItem("Design Drawings");
-    f.cmbdesignasbuilt.addItem("As-Built Drawings");
+    for (const auto& type : catalogue::drawingTypes()) f.cmbdesignasbuilt.addItem(type.entry);
     for (const char* version : {"AutoCAD 2007", "AutoCAD 2008", "Autodesk Building Systems 2007",
                                 "Autodesk Desktop Architectural 2007", "Autodesk Architectural Desktop 2007"})
         f.cmbAutocadversion.addItem(version);
@@ -106,11 +106,8 @@ void Form_Load(Program& p) {
     if (!restored.projectCode.empty()) chooseEntry(f.cmbProjectCode, restored.projectCode);  // accepts the project
     if (p.ended) return;
 
-    if (restored.drawingType == "DESIGN") {
-        f.cmbdesignasbuilt.setListIndex(0);
-    } else if (restored.drawingType == "AS-BUILT") {
-        f.cmbdesignasbuilt.setListIndex(1);
-    }
+    if (const auto* type = catalogue::findDrawingType(restored.drawingType, &catalogue::DrawingType::folder))
+        chooseEntry(f.cmbdesignasbuilt, type->entry);
 
     if (!restored.discipline.empty()) chooseEntry(f.cmbdisciplines, restored.discipline);
     if (p.ended) return;
@@ -149,12 +146,8 @@ void cmbAutocadversion_Click(Program&) {}
 void cmbdesignasbuilt_Click(Program& p) {
     auto& f = p.form1;
     if (!f.requireProject(f.cmbdesignasbuilt, p.ui)) return;
-    const std::string& choice = f.cmbdesignasbuilt.text();
-    if (choice == "Design Drawings") {
-        f.selectedDrawingType = "DESIGN";
-    } else if (choice == "As-Built Drawings") {
-        f.selectedDrawingType = "AS-BUILT";
-    }
+    const auto* chosen = catalogue::findDrawingType(f.cmbdesignasbuilt.text(), &catalogue::DrawingType::entry);
+    if (chosen) f.selectedDrawingType = chosen->folder;
     try {
         writeDrawingType(p.platform, p.settings, p.paths, f.selectedDrawingType);
         f.txtcurDrawingtype.setText(f.selectedDrawingType);
