@@ -46,10 +46,6 @@ struct ControlDescription {
     std::vector<std::string> items;
     std::string tooltip;
     bool link = false;  // drawn as a link: underlined, highlight colour, hand pointer
-    // Handlers that the control's events call, by name; documentation for the
-    // reader and checked against the wiring by the tests.
-    std::string onClick;
-    std::string onChange;
 };
 
 enum class BorderStyle { Sizable, FixedDialog };
