@@ -7,16 +7,11 @@
 namespace trv {
 namespace {
 
-void fill(Control& list, const std::vector<std::string>& entries) {
-    list.clear();
-    for (const auto& entry : entries) list.addItem(entry);
-}
-
 // The level-2 designators of the named discipline; they guide the user only
 // and enter no name.
 void fillDesignators(Control& list, const std::string& disciplineName) {
     const auto* d = catalogue::findDiscipline(disciplineName);
-    fill(list, d ? d->designators : std::vector<std::string>{});
+    list.setItems(d ? d->designators : std::vector<std::string>{});
 }
 
 // Saves the discipline in the list's text and shows it as the current one;
@@ -30,18 +25,17 @@ void saveAndShowDiscipline(Program& p) {
 }  // namespace
 
 void fillDisciplineList(Control& list) {
+    std::vector<std::string> names;
     for (const auto& d : catalogue::disciplines())
-        if (d.listed) list.addItem(d.name);
-}
-
-void fillSheetTypeList(Control& list) {
-    for (const auto& entry : catalogue::sheetTypes()) list.addItem(entry);
+        if (d.listed) names.push_back(d.name);
+    list.setItems(std::move(names));
 }
 
 void fillModelList(Control& list, const std::string& disciplineName) {
-    list.clear();
+    std::vector<std::string> names;
     if (const auto* d = catalogue::findDiscipline(disciplineName))
-        for (const auto& model : d->models) list.addItem(model.name);
+        for (const auto& model : d->models) names.push_back(model.name);
+    list.setItems(std::move(names));
 }
 
 void cmbdisciplines_Click(Program& p) {

@@ -89,12 +89,11 @@ void Form_Load(Program& p) {
         f.cmdNcsNotation.visible = false;
     }
 
-    f.cmbdisciplines.clear();
     fillDisciplineList(f.cmbdisciplines);
-    f.cmbSheettype.clear();
-    fillSheetTypeList(f.cmbSheettype);
-    f.cmbdesignasbuilt.clear();
-    for (const auto& type : catalogue::drawingTypes()) f.cmbdesignasbuilt.addItem(type.entry);
+    f.cmbSheettype.setItems(catalogue::sheetTypes());
+    std::vector<std::string> drawingTypes;
+    for (const auto& type : catalogue::drawingTypes()) drawingTypes.push_back(type.entry);
+    f.cmbdesignasbuilt.setItems(std::move(drawingTypes));
     for (const char* version : {"AutoCAD 2007", "AutoCAD 2008", "Autodesk Building Systems 2007",
                                 "Autodesk Desktop Architectural 2007", "Autodesk Architectural Desktop 2007"})
         f.cmbAutocadversion.addItem(version);

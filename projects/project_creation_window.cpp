@@ -13,20 +13,16 @@ namespace trv {
 
 namespace {
 
-void fill(Control& list, const std::vector<std::string>& entries) {
-    list.clear();
-    for (const auto& entry : entries) list.addItem(entry);
-}
-
 // The numbers from `first` to `last` but the left-out ones, with leading
 // zeros to `width` digits.
 void fillNumbers(Control& list, int first, int last, std::size_t width, const std::set<int>& leftOut) {
-    list.clear();
+    std::vector<std::string> numbers;
     for (int n = first; n <= last; ++n) {
         if (leftOut.contains(n)) continue;
         std::string text = std::to_string(n);
-        list.addItem(std::string(width - std::min(width, text.size()), '0') + text);
+        numbers.push_back(std::string(width - std::min(width, text.size()), '0') + text);
     }
+    list.setItems(std::move(numbers));
 }
 
 ProjectCodeFields fieldsOf(const ProjectCodeWindow& w) {
@@ -69,13 +65,14 @@ void frmfacilprojcode_Form_Load(Program& p, ProjectCodeWindow& w) {
     fillNumbers(w.cmbprojectdate, 7, 11, 2, {});
     fillNumbers(w.cmbfacilitynb, 1, 20, 2, {8, 9, 11});
 
-    w.cmbPlanSecContType.clear();
-    for (const ContractType& type : contractTypes()) w.cmbPlanSecContType.addItem(type.entry);
-    fill(w.cmbDrawDiscipline,
+    std::vector<std::string> contracts;
+    for (const ContractType& type : contractTypes()) contracts.push_back(type.entry);
+    w.cmbPlanSecContType.setItems(std::move(contracts));
+    w.cmbDrawDiscipline.setItems(
          {"A: Architectural", "B: Geotechnical", "C: Civil", "E: Electrical", "I: Interior", "L: Landscape",
           "M: Mechanical", "R: Roads", "P: Plumbing", "E: Equipment", "S: Structural", "V: Survery/Mapping",
           "X: Combined Disciplines", "Y: Marine_Works", "Z: Non Discipline Related"});
-    fill(w.cmbDrawType, catalogue::sheetTypes());
+    w.cmbDrawType.setItems(catalogue::sheetTypes());
     for (Control* list : {&w.cmbPlanSecContType, &w.cmbDrawDiscipline, &w.cmbDrawType}) list->setListIndex(0);
 }
 

@@ -19,11 +19,6 @@ constexpr std::array<const char*, 21> owners = {
     "Survey and Mapping Unit", "Telecommunications Unit", "Transport Unit",          "Water Resources Unit",
     "Other units"};
 
-void fillList(Control& list, std::initializer_list<const char*> entries) {
-    list.clear();
-    for (const char* e : entries) list.addItem(e);
-}
-
 constexpr const char* noRecordMessage =
     "the project code is incorrect or it has not been given an internal number yet , please contact Project "
     "manager";
@@ -139,9 +134,7 @@ Acceptance acceptProject(Platform& platform, const AppSettings& settings, const 
 }
 
 void FillProjectList(Program& p) {
-    auto& list = p.form1.cmbProjectCode;
-    list.clear();
-    for (const auto& code : listProjectCodes(p.platform, p.settings, p.paths)) list.addItem(code);
+    p.form1.cmbProjectCode.setItems(listProjectCodes(p.platform, p.settings, p.paths));
 }
 
 namespace {
@@ -167,11 +160,10 @@ void cmdtypeprojcode_Click(Program& p) { acceptCodeBox(p); }
 
 void cmdProjectcode_Click(Program& p) {
     auto& f = p.form1;
-    f.cmbusercode.clear();
-    for (const char* owner : owners) f.cmbusercode.addItem(owner);
-    fillList(f.cmbprojectnb, {"1", "2", "3", "4", "5", "6", "7"});
-    fillList(f.cmbprojectdate, {"07", "08", "09", "10", "11"});
-    fillList(f.cmbfacilitynb, {"1", "2", "3", "4", "5", "6", "7"});
+    f.cmbusercode.setItems({owners.begin(), owners.end()});
+    f.cmbprojectnb.setItems({"1", "2", "3", "4", "5", "6", "7"});
+    f.cmbprojectdate.setItems({"07", "08", "09", "10", "11"});
+    f.cmbfacilitynb.setItems({"1", "2", "3", "4", "5", "6", "7"});
 }
 
 }  // namespace trv

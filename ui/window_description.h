@@ -19,6 +19,13 @@ enum class ControlKind {
     Picture,
 };
 
+// Whether a control of this kind holds entries (a drop-down or a list box).
+inline bool isListKind(ControlKind k) {
+    return k == ControlKind::ComboBox || k == ControlKind::PickList || k == ControlKind::ListBox;
+}
+// Whether it is a drop-down list (with or without typing).
+inline bool isDropDown(ControlKind k) { return k == ControlKind::ComboBox || k == ControlKind::PickList; }
+
 // Where a control sits, in twips (1440 to the inch; 15 twips to a pixel at 96 dpi).
 struct Twips {
     int left = 0;
