@@ -29,6 +29,11 @@ void Control::clear() {
     text_.clear();
 }
 
+void Control::setItems(std::vector<std::string> entries) {
+    clear();
+    items_ = std::move(entries);
+}
+
 Control& ControlSet::add(const std::string& name) {
     auto& slot = byName_[name];
     if (slot) throw std::logic_error("control " + name + " declared twice");

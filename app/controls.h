@@ -42,6 +42,8 @@ public:
     void addItem(const std::string& item) { items_.push_back(item); }
     // Empties the list: no entry, empty text.
     void clear();
+    // Empties the list, then fills it with `entries`.
+    void setItems(std::vector<std::string> entries);
 
     // The control's events; empty when nothing handles them.
     std::function<void()> onClick;

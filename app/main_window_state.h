@@ -4,6 +4,7 @@
 
 #include "app/controls.h"
 #include "app/saved_choices.h"
+#include "platform/user_interaction.h"
 
 namespace trv {
 
@@ -30,6 +31,21 @@ struct MainWindowState : WindowModel {
     TRV_FORM1_CONTROLS(TRV_DECLARE_CONTROL)
 #undef TRV_DECLARE_CONTROL
 
+    // The main window's own rules, each kept here once.
+
+    // Another project, discipline or model type: the names composed so far and
+    // the user code no longer apply.
+    void dropComposedNames();
+    // Shows a project's name and internal code in their boxes.
+    void showProject(const Project& shown);
+    // Shows a project in the boxes as the current one, its code as `code`.
+    void showCurrentProject(const Project& shown, const std::string& code);
+    // Shows a composed sheet name, the one opening the shown sheet needs.
+    void showSheetName(const std::string& name);
+    // A choice that needs a current project: without one the choice's text
+    // is emptied, the user is told, and the answer is false.
+    bool requireProject(Control& choice, UserInteraction& ui);
+
     // What the main window's handlers carry from one event to the next; the
     // rest of what a command needs is read from the controls and the saved
     // choice files when it runs.
@@ -43,8 +59,8 @@ struct MainWindowState : WindowModel {
     // composition, emptied when another project, discipline or model file type
     // is chosen. A composition whose model file type needs no dialog keeps it.
     std::string userCode;
-    // The last composed sheet name; opening the sheet shown in the box needs
-    // one to have been composed.
+    // The last composed sheet name (`showSheetName`); opening the sheet shown
+    // in the box needs one to have been composed.
     std::string sheetName;
     // The drawing type of the last choice in the drawing type list: a typed
     // text that is neither entry saves the previous one again.

@@ -57,19 +57,26 @@ void LookUpUserFolder(Platform& platform, AppSettings& settings) {
 
 const std::vector<SettingKey>& settingKeys() {
     using K = SettingKey::Kind;
+    using S = AppSettings;
     // The resource folder takes new project records, the projects list and
     // style sheets; the projects drive the users' folders and the project
     // trees; the delivery folder the delivery.
     static const std::vector<SettingKey> keys = {
-        {"ResourcePath", K::Folder, true, true},
-        {"Velunor", K::Folder, false, false},
-        {"ProjectPath", K::Folder, true, true},
-        {"IndividualTemplatePath", K::Folder, true, false},
-        {"SheetTemplatePath", K::Folder, true, false},
-        {"ResourceCopyDestPath", K::Folder, true, true},
-        {"DispCreateProjBtn", K::Flag, false, false},
-        {"DispNCSBtn", K::Flag, false, false},
-        {"OpenInAutoCAD", K::Program, false, false},
+        {"ResourcePath", K::Folder, true, true, "QTNResource path is missing. Initialization stoped !!!",
+         &S::ResourcePath, nullptr},
+        {"Velunor", K::Folder, false, false, nullptr, &S::Velunor, nullptr},
+        {"ProjectPath", K::Folder, true, true, "User path is missing. Initialization stoped !!!", &S::ProjectPath,
+         nullptr},
+        {"IndividualTemplatePath", K::Folder, true, false,
+         "Individual Template path is missing. Initialization stoped !!!", &S::IndividualTemplatePath, nullptr},
+        {"SheetTemplatePath", K::Folder, true, false, "Sheet Template path is missing. Initialization stoped !!!",
+         &S::SheetTemplatePath, nullptr},
+        {"ResourceCopyDestPath", K::Folder, true, true,
+         "Resource copy destination path is missing. Initialization stoped !!!", &S::ResourceCopyDestPath, nullptr},
+        {"DispCreateProjBtn", K::Flag, false, false, nullptr, nullptr, &S::DispCreateProjBtn},
+        {"DispNCSBtn", K::Flag, false, false, nullptr, nullptr, &S::DispNCSBtn},
+        {"OpenInAutoCAD", K::Program, false, false, "Open in AutoCAD path is missing, but you can continue working!!!",
+         &S::OpenInAutoCAD, nullptr},
     };
     return keys;
 }
@@ -85,39 +92,23 @@ void LoadSettings(Platform& platform, UserInteraction& ui, AppSettings& s) {
         s.InitOK = false;
         return;
     }
-    auto read = [&](const char* key) { return INIRead(platform, "Paths", key, ini); };
-    auto required = [&](const char* key, const char* missing, std::string& value) {
-        value = read(key);
-        if (value.empty()) {
-            ui.message(missing);
-            s.InitOK = false;
-            return false;
+    for (const SettingKey& key : settingKeys()) {
+        const std::string value = INIRead(platform, "Paths", key.name, ini);
+        if (key.flag) {
+            s.*key.flag = flagValue(value);
+            continue;
         }
-        value = withTrailingBackslash(value);
-        return true;
-    };
-
-    if (!required("ResourcePath", "QTNResource path is missing. Initialization stoped !!!", s.ResourcePath))
-        return;
-    std::string velunor = read("Velunor");
-    if (!velunor.empty()) velunor = withTrailingBackslash(velunor);
-    std::string projectPath;
-    if (!required("ProjectPath", "User path is missing. Initialization stoped !!!", projectPath)) return;
-    if (!required("IndividualTemplatePath", "Individual Template path is missing. Initialization stoped !!!",
-                  s.IndividualTemplatePath))
-        return;
-    if (!required("SheetTemplatePath", "Sheet Template path is missing. Initialization stoped !!!",
-                  s.SheetTemplatePath))
-        return;
-    if (!required("ResourceCopyDestPath",
-                  "Resource copy destination path is missing. Initialization stoped !!!",
-                  s.ResourceCopyDestPath))
-        return;
-    s.DispCreateProjBtn = flagValue(read("DispCreateProjBtn"));
-    s.DispNCSBtn = flagValue(read("DispNCSBtn"));
-    s.OpenInAutoCAD = read("OpenInAutoCAD");
-    if (s.OpenInAutoCAD.empty())
-        ui.message("Open in AutoCAD path is missing, but you can continue working!!!");
+        if (value.empty() && key.missingMessage) ui.message(key.missingMessage);
+        if (value.empty() && key.required) {
+            // A load that stops leaves the project folder, which says whether
+            // the office is configured, and the delivery source empty.
+            s.ProjectPath.clear();
+            s.Velunor.clear();
+            s.InitOK = false;
+            return;
+        }
+        s.*key.text = key.kind == SettingKey::Kind::Folder && !value.empty() ? withTrailingBackslash(value) : value;
+    }
 
     // From here on a failing step is skipped and the next one runs.
     try {
@@ -128,11 +119,8 @@ void LoadSettings(Platform& platform, UserInteraction& ui, AppSettings& s) {
         LookUpUserFolder(platform, s);
     } catch (const std::exception&) {
     }
-    s.UserDir = projectPath + s.UserFolder;
-    s.ProjectRoot = projectPath.substr(0, projectPath.size() - 1);
-    s.Velunor = velunor;
-    s.ProjectPath = projectPath;
-    s.InitOK = true;
+    s.UserDir = s.ProjectPath + s.UserFolder;
+    s.ProjectRoot = s.ProjectPath.substr(0, s.ProjectPath.size() - 1);
 
     ensureFolder(platform, s.UserDir);
 }

@@ -28,13 +28,20 @@ struct AppSettings {
     bool DispNCSBtn = false;
 };
 
-// The keys of trv.ini's section "Paths" in the order LoadSettings reads them.
+// The keys of trv.ini's section "Paths" in the order LoadSettings reads them,
+// and where each value goes.
 struct SettingKey {
     enum class Kind { Folder, Flag, Program };
     const char* name;
     Kind kind;
     bool required;      // without it the configuration stops
     bool writtenByTRV;  // a folder TRV writes into (the others it only reads)
+    // What the user is told when the value is missing or empty; none for nullptr.
+    const char* missingMessage;
+    // The field that takes the value: a text (a folder ends with a backslash),
+    // or a flag.
+    std::string AppSettings::*text;
+    bool AppSettings::*flag;
 };
 const std::vector<SettingKey>& settingKeys();
 

@@ -7,16 +7,11 @@
 namespace trv {
 namespace {
 
-void fill(Control& list, const std::vector<std::string>& entries) {
-    list.clear();
-    for (const auto& entry : entries) list.addItem(entry);
-}
-
 // The level-2 designators of the named discipline; they guide the user only
 // and enter no name.
 void fillDesignators(Control& list, const std::string& disciplineName) {
     const auto* d = catalogue::findDiscipline(disciplineName);
-    fill(list, d ? d->designators : std::vector<std::string>{});
+    list.setItems(d ? d->designators : std::vector<std::string>{});
 }
 
 // Saves the discipline in the list's text and shows it as the current one;
@@ -27,43 +22,30 @@ void saveAndShowDiscipline(Program& p) {
     f.txtcurdiscipline.setText(f.cmbdisciplines.text());
 }
 
-// Another project, discipline or model type: the names composed so far and
-// the user code no longer apply.
-void dropComposedNames(MainWindowState& f) {
-    f.txtModelname.setText("");
-    f.txtSheetname.setText("");
-    f.userCode.clear();
-}
-
 }  // namespace
 
 void fillDisciplineList(Control& list) {
+    std::vector<std::string> names;
     for (const auto& d : catalogue::disciplines())
-        if (d.listed) list.addItem(d.name);
-}
-
-void fillSheetTypeList(Control& list) {
-    for (const auto& entry : catalogue::sheetTypes()) list.addItem(entry);
+        if (d.listed) names.push_back(d.name);
+    list.setItems(std::move(names));
 }
 
 void fillModelList(Control& list, const std::string& disciplineName) {
-    list.clear();
+    std::vector<std::string> names;
     if (const auto* d = catalogue::findDiscipline(disciplineName))
-        for (const auto& model : d->models) list.addItem(model.name);
+        for (const auto& model : d->models) names.push_back(model.name);
+    list.setItems(std::move(names));
 }
 
 void cmbdisciplines_Click(Program& p) {
     auto& f = p.form1;
-    if (f.txtcurrentproj.text().empty()) {
-        f.cmbdisciplines.setText("");
-        p.message("Please, select project code first.");
-        return;
-    }
+    if (!f.requireProject(f.cmbdisciplines, p.ui)) return;
     try {
         p.loadSettings();
         saveAndShowDiscipline(p);
         fillModelList(f.cmbModels, f.cmbdisciplines.text());
-        dropComposedNames(f);
+        f.dropComposedNames();
         fillDesignators(f.cmbdesignator2, f.cmbdisciplines.text());
     } catch (const std::exception&) {
         // A discipline that cannot be saved ends the choice silently.
@@ -91,11 +73,7 @@ void cmdModels_Click(Program& p) {
 
 void cmbSheettype_Click(Program& p) {
     auto& f = p.form1;
-    if (f.txtcurrentproj.text().empty()) {
-        f.cmbSheettype.setText("");
-        p.message("Please, select project code first.");
-        return;
-    }
+    if (!f.requireProject(f.cmbSheettype, p.ui)) return;
     f.txtSheetname.setText("");
 }
 

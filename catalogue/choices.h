@@ -9,10 +9,8 @@ struct Program;
 
 // The main window's catalogue lists and the handlers of their controls.
 
-// Fills a list with the seventeen listed disciplines, in list order.
+// Replaces a list's entries with the seventeen listed disciplines, in list order.
 void fillDisciplineList(Control& list);
-// Fills a list with the ten sheet types.
-void fillSheetTypeList(Control& list);
 // Replaces a list's entries with the model file types of the named
 // discipline (none for a discipline without a list).
 void fillModelList(Control& list, const std::string& disciplineName);

@@ -296,22 +296,9 @@ const Discipline* findDiscipline(std::string_view name) {
     return it == table.end() ? nullptr : &*it;
 }
 
-std::string_view disciplineCodeTestOrder() {
-    return "GHVBCLSAIFPMETRQXYZ";
-}
-
 std::string disciplineCodeOf(std::string_view text) {
-    // Every row is tested and a later match replaces an earlier one, so the
-    // result does not depend on stopping at the first hit.
-    std::string code;
-    for (const char letter : disciplineCodeTestOrder()) {
-        for (const Discipline& d : disciplines()) {
-            if (d.code.size() == 1 && d.code[0] == letter && d.name == text) {
-                code = d.code;
-            }
-        }
-    }
-    return code;
+    const Discipline* d = findDiscipline(text);
+    return d ? d->code : std::string();
 }
 
 const std::vector<std::string>& sheetTypes() {
@@ -329,6 +316,22 @@ const std::vector<std::string>& sheetTypes() {
         "9:3D Representations(isometric, perspectives, photographs)",
     };
     return list;
+}
+
+const std::vector<DrawingType>& drawingTypes() {
+    static const std::vector<DrawingType> types = {
+        {"Design Drawings", "DESIGN", "design"},
+        {"As-Built Drawings", "AS-BUILT", "as-built"},
+    };
+    return types;
+}
+
+const DrawingType& designDrawings() { return drawingTypes().front(); }
+
+const DrawingType* findDrawingType(std::string_view text, std::string DrawingType::*field) {
+    for (const DrawingType& t : drawingTypes())
+        if (t.*field == text) return &t;
+    return nullptr;
 }
 
 bool modelsButtonRefills(std::string_view disciplineName) {

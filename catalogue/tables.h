@@ -34,16 +34,28 @@ const std::vector<Discipline>& disciplines();
 // Exact, case-sensitive lookup by name; nullptr when no row has that name.
 const Discipline* findDiscipline(std::string_view name);
 
-// The codes in the order the discipline code lookup tests the rows.
-std::string_view disciplineCodeTestOrder();
-
-// The one-letter code for a chosen or typed discipline text: every row is
-// tested in disciplineCodeTestOrder(), comparison is exact, the last match
-// wins, and the result is empty when nothing matches.
+// The one-letter code for a chosen or typed discipline text (names are
+// unique; the comparison is exact); empty when no row has that name.
 std::string disciplineCodeOf(std::string_view text);
 
 // The ten entries of cmbSheettype; entry i stands for sheet type digit i.
 const std::vector<std::string>& sheetTypes();
+
+// A drawing type: its entry in the main window's list, the folder below a
+// project that holds its drawings (also what "curdrawingtype.txt" keeps), and
+// its word on the command line.
+struct DrawingType {
+    std::string entry;
+    std::string folder;
+    std::string word;
+};
+// Design drawings, then as-built drawings, in list order.
+const std::vector<DrawingType>& drawingTypes();
+// The design drawings, whose model folders the naming check holds to their
+// discipline's model types.
+const DrawingType& designDrawings();
+// The drawing type whose `field` reads `text` exactly; nullptr when none does.
+const DrawingType* findDrawingType(std::string_view text, std::string DrawingType::*field);
 
 // True for the fourteen disciplines whose model list the cmdModels button
 // refills; Equipment, Marine_Works, Roads and any other text leave it alone.

@@ -35,7 +35,7 @@ struct FolderRules {
         : kind(k), internalCode(s.internalCode) {
         const catalogue::Discipline* row = catalogue::findDiscipline(discipline);
         if (row) designator = row->code;
-        if (kind == FolderKind::Model && s.drawingType == "DESIGN")
+        if (kind == FolderKind::Model && s.drawingType == catalogue::designDrawings().folder)
             acceptedModelTypes = catalogue::acceptedModelTypeCodes(discipline);
     }
 
@@ -117,12 +117,11 @@ NamingCheckOutcome runNamingCheck(Platform& platform, const OfficePaths& paths,
     NamingCheckOutcome outcome;
     CheckSubject& s = outcome.subject;
 
-    if (drawingTypeChoice == "Design Drawings") {
-        s.drawingType = "DESIGN";
-    } else if (drawingTypeChoice == "As-Built Drawings") {
-        s.drawingType = "AS-BUILT";
+    using catalogue::DrawingType;
+    if (const auto* chosen = catalogue::findDrawingType(drawingTypeChoice, &DrawingType::entry)) {
+        s.drawingType = chosen->folder;
     } else if (const auto saved = readDrawingType(platform, paths);
-               saved.read() && (saved.value == "DESIGN" || saved.value == "AS-BUILT")) {
+               saved.read() && catalogue::findDrawingType(saved.value, &DrawingType::folder)) {
         s.drawingType = saved.value;
     } else {
         outcome.refusal = "Please, select drawing type first.";

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "app/saved_choices.h"
 #include "catalogue/choices.h"
+#include "catalogue/tables.h"
 #include "platform/text.h"
 #include "projects/projects.h"
 
@@ -37,9 +38,7 @@ bool restoreSavedChoices(Program& p, Restored& restored) {
     const auto project = readCurrentProject(p.platform, p.paths);
     if (project.read()) {
         restored.projectCode = project.value.code;
-        f.txtprojname.setText(project.value.name);
-        f.txtprojfacilcode.setText(project.value.internalCode);
-        f.txtcurrentproj.setText(project.value.code);
+        f.showCurrentProject(project.value, project.value.code);
     }
 
     const auto discipline = readDiscipline(p.platform, p.paths);
@@ -90,13 +89,11 @@ void Form_Load(Program& p) {
         f.cmdNcsNotation.visible = false;
     }
 
-    f.cmbdisciplines.clear();
     fillDisciplineList(f.cmbdisciplines);
-    f.cmbSheettype.clear();
-    fillSheetTypeList(f.cmbSheettype);
-    f.cmbdesignasbuilt.clear();
-    f.cmbdesignasbuilt.addItem("Design Drawings");
-    f.cmbdesignasbuilt.addItem("As-Built Drawings");
+    f.cmbSheettype.setItems(catalogue::sheetTypes());
+    std::vector<std::string> drawingTypes;
+    for (const auto& type : catalogue::drawingTypes()) drawingTypes.push_back(type.entry);
+    f.cmbdesignasbuilt.setItems(std::move(drawingTypes));
     for (const char* version : {"AutoCAD 2007", "AutoCAD 2008", "Autodesk Building Systems 2007",
                                 "Autodesk Desktop Architectural 2007", "Autodesk Architectural Desktop 2007"})
         f.cmbAutocadversion.addItem(version);
@@ -108,11 +105,8 @@ void Form_Load(Program& p) {
     if (!restored.projectCode.empty()) chooseEntry(f.cmbProjectCode, restored.projectCode);  // accepts the project
     if (p.ended) return;
 
-    if (restored.drawingType == "DESIGN") {
-        f.cmbdesignasbuilt.setListIndex(0);
-    } else if (restored.drawingType == "AS-BUILT") {
-        f.cmbdesignasbuilt.setListIndex(1);
-    }
+    if (const auto* type = catalogue::findDrawingType(restored.drawingType, &catalogue::DrawingType::folder))
+        chooseEntry(f.cmbdesignasbuilt, type->entry);
 
     if (!restored.discipline.empty()) chooseEntry(f.cmbdisciplines, restored.discipline);
     if (p.ended) return;
@@ -150,17 +144,9 @@ void cmbAutocadversion_Click(Program&) {}
 
 void cmbdesignasbuilt_Click(Program& p) {
     auto& f = p.form1;
-    if (f.txtcurrentproj.text().empty()) {
-        f.cmbdesignasbuilt.setText("");
-        p.message("Please, select project code first.");
-        return;
-    }
-    const std::string& choice = f.cmbdesignasbuilt.text();
-    if (choice == "Design Drawings") {
-        f.selectedDrawingType = "DESIGN";
-    } else if (choice == "As-Built Drawings") {
-        f.selectedDrawingType = "AS-BUILT";
-    }
+    if (!f.requireProject(f.cmbdesignasbuilt, p.ui)) return;
+    const auto* chosen = catalogue::findDrawingType(f.cmbdesignasbuilt.text(), &catalogue::DrawingType::entry);
+    if (chosen) f.selectedDrawingType = chosen->folder;
     try {
         writeDrawingType(p.platform, p.settings, p.paths, f.selectedDrawingType);
         f.txtcurDrawingtype.setText(f.selectedDrawingType);

@@ -83,7 +83,8 @@ void ensureProjectFolders(Platform& platform, const OfficePaths& paths, const st
                           const std::string& discipline) {
     ensureFolder(platform, paths.projectsRoot());
     ensureFolder(platform, paths.projectFolder(projectCode));
-    for (const char* drawingType : {"DESIGN", "AS-BUILT"}) {
+    for (const auto& type : catalogue::drawingTypes()) {
+        const std::string& drawingType = type.folder;
         ensureFolder(platform, paths.drawingTypeFolder(projectCode, drawingType));
         ensureFolder(platform, paths.disciplineFolder(projectCode, drawingType, discipline));
         ensureFolder(platform, paths.modelFolder(projectCode, drawingType, discipline));

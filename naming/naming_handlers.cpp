@@ -42,12 +42,6 @@ naming::DialogResults resultsOf(UserCodeDialogs& dialogs, naming::UserCodeDialog
     return d->results;
 }
 
-// Shows a composition's project in the boxes.
-void showProject(MainWindowState& f, const Project& project) {
-    f.txtprojname.setText(project.name);
-    f.txtprojfacilcode.setText(project.internalCode);
-}
-
 // Composes the model name of the window's choices and shows it; the drawing
 // the copy and open buttons act on. Nothing when a step stopped it.
 std::optional<ModelDrawing> composeModel(Program& p, UserCodeDialogs& dialogs) {
@@ -69,7 +63,7 @@ std::optional<ModelDrawing> composeModel(Program& p, UserCodeDialogs& dialogs) {
     show(p, c.messages);
     if (!c.value) return std::nullopt;
     f.txtModelname.setText(*c.value);
-    showProject(f, c.project);
+    f.showProject(c.project);
     return ModelDrawing{*c.value, r.modelType, r.discipline, c.project, std::nullopt};
 }
 
@@ -102,9 +96,8 @@ std::optional<SheetDrawing> composeSheet(Program& p) {
     f.project = c.project;
     show(p, c.messages);
     if (!c.value) return std::nullopt;
-    f.sheetName = *c.value;
-    f.txtSheetname.setText(*c.value);
-    showProject(f, c.project);
+    f.showSheetName(*c.value);
+    f.showProject(c.project);
     return SheetDrawing{*c.value, r.discipline, c.project, std::nullopt};
 }
 

@@ -12,32 +12,27 @@ namespace trv {
 
 namespace {
 
-void fill(Control& list, std::initializer_list<const char*> entries) {
-    list.clear();
-    for (const char* entry : entries) list.addItem(entry);
-}
-
 void fillLists(ArchitectureDialog& d) {
-    fill(d.cmbDrawingtype, {"Floor", "Basement"});
+    d.cmbDrawingtype.setItems({"Floor", "Basement"});
     // "00" is longer than Apply accepts: it shows the form, the user types the number.
-    fill(d.cmbfbnumber, {"00"});
-    fill(d.cmbpartnb, {"1"});
+    d.cmbfbnumber.setItems({"00"});
+    d.cmbpartnb.setItems({"1"});
 }
 
 void fillLists(LegElevDialog& d) {
-    fill(d.cmbElevLeg, {"Elevations", "Details", "Legend", "Schedule"});
-    fill(d.cmbfbnumber, {"01"});
-    fill(d.cmbpartnb, {"1"});
+    d.cmbElevLeg.setItems({"Elevations", "Details", "Legend", "Schedule"});
+    d.cmbfbnumber.setItems({"01"});
+    d.cmbpartnb.setItems({"1"});
 }
 
 void fillLists(SectionsDialog& d) {
-    fill(d.cmbfbnumber, {"AA", "BB", "CC", "DD", "EE", "FF", "GG", "HH", "II", "JJ"});
-    fill(d.cmbpartnb, {"1"});
+    d.cmbfbnumber.setItems({"AA", "BB", "CC", "DD", "EE", "FF", "GG", "HH", "II", "JJ"});
+    d.cmbpartnb.setItems({"1"});
 }
 
 void fillLists(OtherDisciplinesDialog& d) {
-    fill(d.cmbfbnumber, {"XX"});
-    fill(d.cmbpartnb, {"XX"});
+    d.cmbfbnumber.setItems({"XX"});
+    d.cmbpartnb.setItems({"XX"});
 }
 
 // "Apply": the entries are stored (also when they are refused, so a refused

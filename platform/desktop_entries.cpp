@@ -58,15 +58,6 @@ std::string trimmed(std::string_view s) {
     return std::string(s);
 }
 
-// The length in bytes of the UTF-8 character at `i` (1 for a stray byte).
-std::size_t charLength(std::string_view s, std::size_t i) {
-    const auto lead = static_cast<unsigned char>(s[i]);
-    const std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    for (std::size_t k = 1; k < n; ++k)
-        if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 1;
-    return n;
-}
-
 // The escapes of a desktop entry's string values: \s \n \t \r \\.
 std::string unescapeValue(std::string_view value) {
     std::string out;
@@ -316,7 +307,7 @@ std::optional<std::vector<std::string>> commandFor(const DesktopApplication& app
                     onlyCodes = false;
                     break;
                 default:  // deprecated or unknown codes are dropped, whole characters
-                    i += charLength(arg, i) - 1;
+                    i += charLengthAt(arg, i) - 1;
                     break;
             }
         }

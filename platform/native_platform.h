@@ -8,8 +8,9 @@
 namespace trv {
 
 // The operating system's side of Platform: files, folders, the user, the
-// shell. The front end derives from it and supplies message boxes, the
-// chooser of programs and modal windows.
+// shell (POSIX or Windows, whichever the program is built for). Message boxes,
+// the chooser of programs and modal windows are the other port,
+// UserInteraction, which each front end supplies beside it.
 class NativePlatform : public Platform {
 public:
     bool isPresent(const std::string& path) override;

@@ -132,6 +132,12 @@ std::size_t charCount(std::string_view s) {
     return n;
 }
 
+std::size_t charLengthAt(std::string_view s, std::size_t i) {
+    const std::size_t start = i;
+    decode(s, i);
+    return i - start;
+}
+
 std::string leftChars(std::string_view s, std::size_t n) {
     std::size_t i = 0;
     for (std::size_t k = 0; k < n && i < s.size(); ++k) decode(s, i);

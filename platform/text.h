@@ -49,6 +49,11 @@ std::optional<std::string> unicodeTextOf(std::string_view bytes);
 // Windows-1252 text (the ANSI code page of western Windows systems) in UTF-8.
 std::string windows1252ToUtf8(std::string_view bytes);
 
+// The length in bytes of the character at byte `i` of `s`: its UTF-8
+// sequence, or 1 for a byte that is not valid UTF-8 there (counted alone, as
+// charCount counts it).
+std::size_t charLengthAt(std::string_view s, std::size_t i);
+
 // Appends one character (code point) to `out` in UTF-8.
 void appendUtf8(char32_t c, std::string& out);
 

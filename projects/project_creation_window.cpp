@@ -6,26 +6,23 @@
 #include <string>
 
 #include "app/program.h"
+#include "catalogue/tables.h"
 #include "projects/project_creation.h"
 
 namespace trv {
 
 namespace {
 
-void fill(Control& list, std::initializer_list<const char*> entries) {
-    list.clear();
-    for (const char* entry : entries) list.addItem(entry);
-}
-
 // The numbers from `first` to `last` but the left-out ones, with leading
 // zeros to `width` digits.
 void fillNumbers(Control& list, int first, int last, std::size_t width, const std::set<int>& leftOut) {
-    list.clear();
+    std::vector<std::string> numbers;
     for (int n = first; n <= last; ++n) {
         if (leftOut.contains(n)) continue;
         std::string text = std::to_string(n);
-        list.addItem(std::string(width - std::min(width, text.size()), '0') + text);
+        numbers.push_back(std::string(width - std::min(width, text.size()), '0') + text);
     }
+    list.setItems(std::move(numbers));
 }
 
 ProjectCodeFields fieldsOf(const ProjectCodeWindow& w) {
@@ -68,18 +65,14 @@ void frmfacilprojcode_Form_Load(Program& p, ProjectCodeWindow& w) {
     fillNumbers(w.cmbprojectdate, 7, 11, 2, {});
     fillNumbers(w.cmbfacilitynb, 1, 20, 2, {8, 9, 11});
 
-    w.cmbPlanSecContType.clear();
-    for (const ContractType& type : contractTypes()) w.cmbPlanSecContType.addItem(type.entry);
-    fill(w.cmbDrawDiscipline,
+    std::vector<std::string> contracts;
+    for (const ContractType& type : contractTypes()) contracts.push_back(type.entry);
+    w.cmbPlanSecContType.setItems(std::move(contracts));
+    w.cmbDrawDiscipline.setItems(
          {"A: Architectural", "B: Geotechnical", "C: Civil", "E: Electrical", "I: Interior", "L: Landscape",
           "M: Mechanical", "R: Roads", "P: Plumbing", "E: Equipment", "S: Structural", "V: Survery/Mapping",
           "X: Combined Disciplines", "Y: Marine_Works", "Z: Non Discipline Related"});
-    fill(w.cmbDrawType, {"0:General(Symbols, legend, notes, titles, cover, etc)", "1:Layouts&site plans",
-                         "2:Plans", "3:Elevations & Sections(vertical views)",
-                         "4:Enlarged scale(plans, elevations, stair sections that are not details)",
-                         "5:Details", "6:Schedules & Diagrams", "7:Spare",
-                         "8:Combined content(Plans, Elevations, Sections, layouts, on one sheet)",
-                         "9:3D Representations(isometric, perspectives, photographs)"});
+    w.cmbDrawType.setItems(catalogue::sheetTypes());
     for (Control* list : {&w.cmbPlanSecContType, &w.cmbDrawDiscipline, &w.cmbDrawType}) list->setListIndex(0);
 }
 

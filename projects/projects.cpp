@@ -19,11 +19,6 @@ constexpr std::array<const char*, 21> owners = {
     "Survey and Mapping Unit", "Telecommunications Unit", "Transport Unit",          "Water Resources Unit",
     "Other units"};
 
-void fillList(Control& list, std::initializer_list<const char*> entries) {
-    list.clear();
-    for (const char* e : entries) list.addItem(e);
-}
-
 constexpr const char* noRecordMessage =
     "the project code is incorrect or it has not been given an internal number yet , please contact Project "
     "manager";
@@ -38,20 +33,14 @@ void showAcceptance(Program& p, const Acceptance& a) {
     f.project = a.project;
     for (const auto& m : a.messages) p.message(m);
     if (a.result == Acceptance::Result::Accepted || a.result == Acceptance::Result::StateNotWritable) {
-        f.txtprojname.setText(a.project.name);
-        f.txtprojfacilcode.setText(a.project.internalCode);
-        f.txtcurrentproj.setText(a.shownCode);
+        f.showCurrentProject(a.project, a.shownCode);
     }
     if (a.result == Acceptance::Result::StateNotWritable) {
         showPathProblemAndEnd(p, p.paths.setUpGuide(),
                               "Project path not found. Please check the settings in the TRV configuration");
         return;
     }
-    if (a.result == Acceptance::Result::Accepted) {
-        f.txtModelname.setText("");
-        f.txtSheetname.setText("");
-        f.userCode.clear();
-    }
+    if (a.result == Acceptance::Result::Accepted) f.dropComposedNames();
 }
 
 }  // namespace
@@ -145,9 +134,7 @@ Acceptance acceptProject(Platform& platform, const AppSettings& settings, const 
 }
 
 void FillProjectList(Program& p) {
-    auto& list = p.form1.cmbProjectCode;
-    list.clear();
-    for (const auto& code : listProjectCodes(p.platform, p.settings, p.paths)) list.addItem(code);
+    p.form1.cmbProjectCode.setItems(listProjectCodes(p.platform, p.settings, p.paths));
 }
 
 namespace {
@@ -173,11 +160,10 @@ void cmdtypeprojcode_Click(Program& p) { acceptCodeBox(p); }
 
 void cmdProjectcode_Click(Program& p) {
     auto& f = p.form1;
-    f.cmbusercode.clear();
-    for (const char* owner : owners) f.cmbusercode.addItem(owner);
-    fillList(f.cmbprojectnb, {"1", "2", "3", "4", "5", "6", "7"});
-    fillList(f.cmbprojectdate, {"07", "08", "09", "10", "11"});
-    fillList(f.cmbfacilitynb, {"1", "2", "3", "4", "5", "6", "7"});
+    f.cmbusercode.setItems({owners.begin(), owners.end()});
+    f.cmbprojectnb.setItems({"1", "2", "3", "4", "5", "6", "7"});
+    f.cmbprojectdate.setItems({"07", "08", "09", "10", "11"});
+    f.cmbfacilitynb.setItems({"1", "2", "3", "4", "5", "6", "7"});
 }
 
 }  // namespace trv

@@ -163,8 +163,9 @@ TextSizeConversion convertTextSize(std::string_view sizeText, std::string_view s
 }
 
 void fillScaleList(TextScaleWindow& w) {
-    w.lstscales.clear();
-    for (const PlotScale& scale : scales) w.lstscales.addItem(scale.entry);
+    std::vector<std::string> entries;
+    for (const PlotScale& scale : scales) entries.push_back(scale.entry);
+    w.lstscales.setItems(std::move(entries));
 }
 
 void cmdtxtscale_Click(TextScaleWindow& w) { w.show(); }

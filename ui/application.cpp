@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <initializer_list>
+#include <stdexcept>
 
 #include "catalogue/choices.h"
 #include "check/naming_check.h"
@@ -35,12 +36,8 @@ Application::Application(Platform& platform, UserInteraction& ui) : program_(pla
     addWindow(projectCode_, projectCodeDescription());
     addWindow(textScale_, textScaleDescription());
     addWindow(copyResources_, copyResourcesDescription());
-    wireForm1();
-    wireHyperLinkWindow();
-    wireUserCodeDialogs();
-    wireProjectCodeWindow();
-    wireToolsAndDelivery();
-    wireDocumentsAndNamingCheck();
+    wireEvents();
+    wireWindowEvents();
 }
 
 void Application::addWindow(WindowModel& window, const WindowDescription& desc) {
@@ -86,118 +83,117 @@ void Application::start() {
     if (!program_.ended) f.visible = true;
 }
 
-void Application::wireForm1() {
-    Program& p = program_;
-    auto& f = p.form1;
-    f.cmdcancel.onClick = [&p] { cmdcancel_Click(p); };
-    f.cmdRefresh.onClick = [&p] { cmdRefresh_Click(p); };
-    f.cmbModels.onClick = [&p] { cmbModels_Click(p); };
-    f.cmbModels.onChange = [&p] { cmbModels_Change(p); };
-    f.cmbAutocadversion.onClick = [&p] { cmbAutocadversion_Click(p); };
-    f.cmbdesignasbuilt.onClick = [&p] { cmbdesignasbuilt_Click(p); };
-    f.txtfacilitynb.onChange = [&p] { txtfacilitynb_Change(p); };
+namespace {
 
-    // Projects.
-    f.cmbProjectCode.onClick = [&p] { cmbProjectCode_Click(p); };
-    f.cmdtypeprojcode.onClick = [&p] { cmdtypeprojcode_Click(p); };
-    f.cmdProjectcode.onClick = [&p] { cmdProjectcode_Click(p); };
+// A table row: the handler's name as its function is spelled, and the call.
+#define TRV_HANDLER(handler, ...) #handler, [&] { handler(__VA_ARGS__); }
 
-    // The naming catalogue.
-    f.cmbdisciplines.onClick = [&p] { cmbdisciplines_Click(p); };
-    f.cmdDisciplines.onClick = [&p] { cmdDisciplines_Click(p); };
-    f.cmddesignator2.onClick = [&p] { cmddesignator2_Click(p); };
-    f.cmdModels.onClick = [&p] { cmdModels_Click(p); };
-    f.cmbSheettype.onClick = [&p] { cmbSheettype_Click(p); };
+}  // namespace
 
-    // Drawing names, templates and opening.
-    auto& d = dialogs_;
-    f.cmdModelname.onClick = [&p, &d] { cmdModelname_Click(p, d); };
-    f.cmdSheetName.onClick = [&p] { cmdSheetName_Click(p); };
-    f.cmdCopyModel.onClick = [&p, &d] { cmdCopyModel_Click(p, d); };
-    f.cmdcopysheet.onClick = [&p] { cmdcopysheet_Click(p); };
-    f.cmdOpen.onClick = [&p, &d] { cmdOpen_Click(p, d); };
-    f.cmdOpen2.onClick = [&p] { cmdOpen2_Click(p); };
-}
-
-void Application::wireHyperLinkWindow() {
-    Program& p = program_;
-    auto& w = p.hyperlnk;
-    w.onActivate = [&w] { frmHyperLnkMsg_Form_Activate(w); };
-    w.Label1.onClick = [&w, &p] { frmHyperLnkMsg_Label1_Click(w, p.platform, p.ui); };
-    w.Command1.onClick = [&w] { frmHyperLnkMsg_Command1_Click(w); };
-}
-
-void Application::wireUserCodeDialogs() {
+void Application::wireEvents() {
     Program& p = program_;
     auto& d = dialogs_;
-    p.form1.cmdcode12.onClick = [&p, &d] { cmdcode12_Click(p, d); };
+    auto& w = projectCode_;
+    auto& scale = textScale_;
+    auto& copy = copyResources_;
+    auto& h = p.hyperlnk;
+    constexpr auto Click = ControlEvent::Click;
+    constexpr auto Change = ControlEvent::Change;
+    events_ = {
+        {"Form1", "cmdcancel", Click, TRV_HANDLER(cmdcancel_Click, p)},
+        {"Form1", "cmdRefresh", Click, TRV_HANDLER(cmdRefresh_Click, p)},
+        // A new model type needs new user codes; both events drop the old ones.
+        {"Form1", "cmbModels", Click, TRV_HANDLER(cmbModels_Click, p)},
+        {"Form1", "cmbModels", Change, TRV_HANDLER(cmbModels_Change, p)},
+        {"Form1", "cmbAutocadversion", Click, TRV_HANDLER(cmbAutocadversion_Click, p)},
+        {"Form1", "cmbdesignasbuilt", Click, TRV_HANDLER(cmbdesignasbuilt_Click, p)},
+        {"Form1", "txtfacilitynb", Change, TRV_HANDLER(txtfacilitynb_Change, p)},
+        // Projects.
+        {"Form1", "cmbProjectCode", Click, TRV_HANDLER(cmbProjectCode_Click, p)},
+        {"Form1", "cmdtypeprojcode", Click, TRV_HANDLER(cmdtypeprojcode_Click, p)},
+        {"Form1", "cmdProjectcode", Click, TRV_HANDLER(cmdProjectcode_Click, p)},
+        {"Form1", "cmdnewproj", Click, TRV_HANDLER(cmdnewproj_Click, w)},
+        // The naming catalogue.
+        {"Form1", "cmbdisciplines", Click, TRV_HANDLER(cmbdisciplines_Click, p)},
+        {"Form1", "cmdDisciplines", Click, TRV_HANDLER(cmdDisciplines_Click, p)},
+        {"Form1", "cmddesignator2", Click, TRV_HANDLER(cmddesignator2_Click, p)},
+        {"Form1", "cmdModels", Click, TRV_HANDLER(cmdModels_Click, p)},
+        {"Form1", "cmbSheettype", Click, TRV_HANDLER(cmbSheettype_Click, p)},
+        // Drawing names, user codes, templates and opening.
+        {"Form1", "cmdModelname", Click, TRV_HANDLER(cmdModelname_Click, p, d)},
+        {"Form1", "cmdSheetName", Click, TRV_HANDLER(cmdSheetName_Click, p)},
+        {"Form1", "cmdCopyModel", Click, TRV_HANDLER(cmdCopyModel_Click, p, d)},
+        {"Form1", "cmdcopysheet", Click, TRV_HANDLER(cmdcopysheet_Click, p)},
+        {"Form1", "cmdOpen", Click, TRV_HANDLER(cmdOpen_Click, p, d)},
+        {"Form1", "cmdOpen2", Click, TRV_HANDLER(cmdOpen2_Click, p)},
+        {"Form1", "cmdcode12", Click, TRV_HANDLER(cmdcode12_Click, p, d)},
+        // Tools, documents, the naming check and the delivery.
+        {"Form1", "Command2", Click, TRV_HANDLER(Command2_Click, p)},
+        {"Form1", "cmdtxtscale", Click, TRV_HANDLER(cmdtxtscale_Click, scale)},
+        {"Form1", "cmdusemanual", Click, TRV_HANDLER(cmdusemanual_Click, p)},
+        {"Form1", "cmdModelslist", Click, TRV_HANDLER(cmdModelslist_Click, p)},
+        {"Form1", "cmdncs4", Click, TRV_HANDLER(cmdncs4_Click, p)},
+        {"Form1", "cmdaecsymb", Click, TRV_HANDLER(cmdaecsymb_Click, p)},
+        {"Form1", "cmdNcsNotation", Click, TRV_HANDLER(cmdNcsNotation_Click, p)},
+        {"Form1", "cmdprojecsfile", Click, TRV_HANDLER(cmdprojecsfile_Click, p)},
+        {"Form1", "Command1", Click, TRV_HANDLER(Command1_Click, p)},
+        {"Form1", "cmdCopyres", Click, TRV_HANDLER(cmdCopyres_Click, copy)},
+        // The other windows.
+        {"frmHyperLnkMsg", "Label1", Click, TRV_HANDLER(frmHyperLnkMsg_Label1_Click, h, p.platform, p.ui)},
+        {"frmHyperLnkMsg", "Command1", Click, TRV_HANDLER(frmHyperLnkMsg_Command1_Click, h)},
+        {"frmArchitecture", "Command1", Click, TRV_HANDLER(frmArchitecture_Command1_Click, p, d.frmArchitecture)},
+        {"frmLegElev", "Command1", Click, TRV_HANDLER(frmLegElev_Command1_Click, p, d.frmLegElev)},
+        {"frmSections", "Command1", Click, TRV_HANDLER(frmSections_Command1_Click, p, d.frmSections)},
+        {"frmOtherDiscip", "Command1", Click, TRV_HANDLER(frmOtherDiscip_Command1_Click, p, d.frmOtherDiscip)},
+        {"frmfacilprojcode", "cmdcreateintprojcode", Click,
+         TRV_HANDLER(frmfacilprojcode_cmdcreateintprojcode_Click, p, w)},
+        {"frmfacilprojcode", "cmdchangesheet", Click, TRV_HANDLER(frmfacilprojcode_cmdchangesheet_Click, p, w)},
+        {"frmfacilprojcode", "cmdcancel", Click, TRV_HANDLER(frmfacilprojcode_cmdcancel_Click, w)},
+        {"frmTextScale", "cmdtextcnv", Click, TRV_HANDLER(cmdtextcnv_Click, p, scale)},
+        {"frmCopyRes", "cmdCopyresources", Click, TRV_HANDLER(cmdCopyresources_Click, p, copy)},
+    };
+    for (const EventBinding& e : events_) {
+        WindowModel* win = window(e.window);
+        Control* control = win ? win->controls.find(e.control) : nullptr;
+        if (!control) throw std::logic_error("no control " + e.window + "." + e.control + " to wire");
+        (e.event == ControlEvent::Click ? control->onClick : control->onChange) = e.call;
+    }
+}
 
-    // Each time a dialog is loaded for display its lists are filled afresh,
+#undef TRV_HANDLER
+
+void Application::wireWindowEvents() {
+    Program& p = program_;
+    auto& h = p.hyperlnk;
+    h.onActivate = [&h] { frmHyperLnkMsg_Form_Activate(h); };
+
+    // Each window below fills its lists each time it is loaded for display,
     // after its design-time state.
-    const std::initializer_list<UserCodeDialog*> all = {&d.frmArchitecture, &d.frmLegElev, &d.frmSections,
-                                                        &d.frmOtherDiscip};
-    for (UserCodeDialog* dialog : all) {
+    auto& d = dialogs_;
+    for (UserCodeDialog* dialog : {static_cast<UserCodeDialog*>(&d.frmArchitecture),
+                                   static_cast<UserCodeDialog*>(&d.frmLegElev),
+                                   static_cast<UserCodeDialog*>(&d.frmSections),
+                                   static_cast<UserCodeDialog*>(&d.frmOtherDiscip)}) {
         dialog->onLoad = [design = dialog->onLoad, dialog] {
             if (design) design();
             fillDialogLists(*dialog);
         };
     }
-
-    d.frmArchitecture.Command1.onClick = [&p, &d] { frmArchitecture_Command1_Click(p, d.frmArchitecture); };
-    d.frmLegElev.Command1.onClick = [&p, &d] { frmLegElev_Command1_Click(p, d.frmLegElev); };
-    d.frmSections.Command1.onClick = [&p, &d] { frmSections_Command1_Click(p, d.frmSections); };
-    d.frmOtherDiscip.Command1.onClick = [&p, &d] { frmOtherDiscip_Command1_Click(p, d.frmOtherDiscip); };
-}
-
-void Application::wireProjectCodeWindow() {
-    Program& p = program_;
     auto& w = projectCode_;
-    p.form1.cmdnewproj.onClick = [&w] { cmdnewproj_Click(w); };
-    // Its lists are filled each time it is loaded, after its design-time state.
     w.onLoad = [design = w.onLoad, &p, &w] {
         if (design) design();
         frmfacilprojcode_Form_Load(p, w);
     };
-    w.cmdcreateintprojcode.onClick = [&p, &w] { frmfacilprojcode_cmdcreateintprojcode_Click(p, w); };
-    w.cmdchangesheet.onClick = [&p, &w] { frmfacilprojcode_cmdchangesheet_Click(p, w); };
-    w.cmdcancel.onClick = [&w] { frmfacilprojcode_cmdcancel_Click(w); };
-}
-
-void Application::wireToolsAndDelivery() {
-    Program& p = program_;
     auto& scale = textScale_;
-    auto& copy = copyResources_;
-
-    // The model file code finder on the main window.
-    p.form1.Command2.onClick = [&p] { Command2_Click(p); };
-
-    // The text size calculator: its scales listed afresh each time it loads.
-    p.form1.cmdtxtscale.onClick = [&scale] { cmdtxtscale_Click(scale); };
     scale.onLoad = [design = scale.onLoad, &scale] {
         if (design) design();
         fillScaleList(scale);
     };
-    scale.cmdtextcnv.onClick = [&p, &scale] { cmdtextcnv_Click(p, scale); };
-
-    // The resource delivery.
-    p.form1.cmdCopyres.onClick = [&copy] { cmdCopyres_Click(copy); };
+    auto& copy = copyResources_;
     copy.onLoad = [design = copy.onLoad, &p, &copy] {
         if (design) design();
         frmCopyRes_Form_Load(p, copy);
     };
-    copy.cmdCopyresources.onClick = [&p, &copy] { cmdCopyresources_Click(p, copy); };
-}
-
-void Application::wireDocumentsAndNamingCheck() {
-    Program& p = program_;
-    auto& f = p.form1;
-    f.cmdusemanual.onClick = [&p] { cmdusemanual_Click(p); };
-    f.cmdModelslist.onClick = [&p] { cmdModelslist_Click(p); };
-    f.cmdncs4.onClick = [&p] { cmdncs4_Click(p); };
-    f.cmdaecsymb.onClick = [&p] { cmdaecsymb_Click(p); };
-    f.cmdNcsNotation.onClick = [&p] { cmdNcsNotation_Click(p); };
-    f.cmdprojecsfile.onClick = [&p] { cmdprojecsfile_Click(p); };
-    f.Command1.onClick = [&p] { Command1_Click(p); };
 }
 
 }  // namespace trv::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -11,6 +12,18 @@
 #include "ui/window_description.h"
 
 namespace trv::ui {
+
+enum class ControlEvent { Click, Change };
+
+// One control event and the handler it calls: the wiring of the program, one
+// row per event. `handler` is the handler's name as its function is spelled.
+struct EventBinding {
+    std::string window;
+    std::string control;
+    ControlEvent event;
+    std::string handler;
+    std::function<void()> call;
+};
 
 // The whole program put together: the windows of every subsystem, their
 // descriptions, and each control's events wired to its handler. Both front
@@ -35,15 +48,15 @@ public:
 
     // The windows in a stable order, the main window first.
     std::vector<std::string> windowNames() const;
+    // Every control event the program handles, as wired.
+    const std::vector<EventBinding>& events() const { return events_; }
 
 private:
     void addWindow(WindowModel& window, const WindowDescription& desc);
-    void wireForm1();
-    void wireHyperLinkWindow();
-    void wireUserCodeDialogs();
-    void wireProjectCodeWindow();
-    void wireToolsAndDelivery();
-    void wireDocumentsAndNamingCheck();
+    // Wires the control events of the table, and the windows' own events
+    // (loading, activation).
+    void wireEvents();
+    void wireWindowEvents();
 
     Program program_;
     UserCodeDialogs dialogs_;
@@ -52,6 +65,7 @@ private:
     CopyResourcesWindow copyResources_;
     std::map<std::string, const WindowDescription*> descriptions_;
     std::vector<std::string> order_;
+    std::vector<EventBinding> events_;
 };
 
 // Gives a window's controls their design-time captions, entries and visibility.

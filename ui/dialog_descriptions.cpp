@@ -55,7 +55,6 @@ void addLabelledList(WindowDescription& w, std::string labelName, std::string la
 
 void addApply(WindowDescription& w, Twips place) {
     w.add(K::Button, "Command1", "Apply", place);
-    w.controls.back().onClick = "Command1_Click";
 }
 
 // Drawing type top left, its number top right, the part number below the

@@ -33,7 +33,6 @@ void addHeader(WindowDescription& w) {
         auto& c = w.add(K::Button, "cmdtypeprojcode", "Enter Project code and Click here",
                       {2400, 0, 1815, 495});
         c.visible = false;
-        c.onClick = "cmdtypeprojcode_Click";
     }
     w.add(K::TextBox, "txtprojcode", "", {4320, 0, 1215, 285}).visible = false;
 
@@ -62,34 +61,29 @@ void addProjectArea(WindowDescription& w) {
         auto& c = w.add(K::Button, "cmdnewproj",
                       "Creation of a new Project By the Project Manager", {9600, 2280, 2895, 615});
         c.font = arialFont();
-        c.onClick = "cmdnewproj_Click";
     }
 
     w.add(K::Label, "Label3", "Current Project Code", {3840, 2520, 1800, 255});
     w.add(K::ReadOnlyBox, "txtcurrentproj", "", {5640, 2400, 1935, 375});
 
     w.add(K::Label, "Label13", "Select Project Code", {3840, 2925, 1710, 255});
-    w.add(K::PickList, "cmbProjectCode", "", {5640, 2880, 1935, 315}).onClick =
-        "cmbProjectCode_Click";
-    w.add(K::Button, "cmdRefresh", "Refresh", {7680, 2880, 855, 375}).onClick = "cmdRefresh_Click";
+    w.add(K::PickList, "cmbProjectCode", "", {5640, 2880, 1935, 315});
+    w.add(K::Button, "cmdRefresh", "Refresh", {7680, 2880, 855, 375});
 
     w.add(K::Label, "Label12", "Facility number ", {4200, 3360, 1440, 255});
-    w.add(K::TextBox, "txtfacilitynb", "", {5640, 3240, 1935, 375}).onChange =
-        "txtfacilitynb_Change";
+    w.add(K::TextBox, "txtfacilitynb", "", {5640, 3240, 1935, 375});
 
     // Two lines: one line of the caption would run under the box beside it.
     w.add(K::Label, "Label11", "Current Darwing type", {8640, 3360, 1080, 495});
     w.add(K::ReadOnlyBox, "txtcurDrawingtype", "", {9720, 3120, 2175, 375});
 
     w.add(K::Label, "Label8", "Select Drawing type", {3840, 3840, 1710, 255});
-    w.add(K::ComboBox, "cmbdesignasbuilt", "", {5640, 3720, 1935, 315}).onClick =
-        "cmbdesignasbuilt_Click";
+    w.add(K::ComboBox, "cmbdesignasbuilt", "", {5640, 3720, 1935, 315});
 }
 
 void addDisciplineArea(WindowDescription& w) {
     w.add(K::Label, "Label5", "Choose Discipline", {720, 4680, 1530, 255});
-    w.add(K::ComboBox, "cmbdisciplines", "", {240, 4920, 3615, 315}).onClick =
-        "cmbdisciplines_Click";
+    w.add(K::ComboBox, "cmbdisciplines", "", {240, 4920, 3615, 315});
 
     w.add(K::Label, "Label1", "PROJECT NAME", {4080, 4680, 1455, 255});
     w.add(K::ReadOnlyBox, "txtprojname", "", {4080, 4920, 3855, 855});
@@ -98,21 +92,14 @@ void addDisciplineArea(WindowDescription& w) {
     w.add(K::ReadOnlyBox, "txtcurdiscipline", "", {8160, 4920, 4095, 375});
 
     w.add(K::Label, "Label7", "Choose Sub Model File Discipline", {720, 5280, 2880, 255});
-    {
-        // A new model type needs new user codes; both events drop the old ones.
-        auto& c = w.add(K::ComboBox, "cmbModels", "", {240, 5520, 3615, 315});
-        c.onClick = "cmbModels_Click";
-        c.onChange = "cmbModels_Change";
-    }
+    w.add(K::ComboBox, "cmbModels", "", {240, 5520, 3615, 315});
 
     w.add(K::Label, "Label6", "Select Sheet Type", {8280, 5280, 1530, 255});
-    w.add(K::ComboBox, "cmbSheettype", "", {8160, 5520, 4215, 315}).onClick = "cmbSheettype_Click";
+    w.add(K::ComboBox, "cmbSheettype", "", {8160, 5520, 4215, 315});
 
-    w.add(K::Button, "cmdcode12", "Press for User Codes", {240, 6000, 1695, 495}).onClick =
-        "cmdcode12_Click";
+    w.add(K::Button, "cmdcode12", "Press for User Codes", {240, 6000, 1695, 495});
 
-    w.add(K::Button, "Command2", "Find modelfile name of the code :", {3960, 6000, 2415, 375})
-        .onClick = "Command2_Click";
+    w.add(K::Button, "Command2", "Find modelfile name of the code :", {3960, 6000, 2415, 375});
     w.add(K::TextBox, "txtmodelfilecodes", "", {6480, 6000, 855, 375});
 
     w.add(K::Label, "Label10", "Enter Sheet Sequential Number", {8280, 6120, 2400, 255});
@@ -122,12 +109,10 @@ void addDisciplineArea(WindowDescription& w) {
         {6240, 6600, 3120, 255});
     w.add(K::TextBox, "txtSheetNmbNew", "", {9360, 6600, 1215, 285});
 
-    w.add(K::Button, "cmdModelname", "Click here to see the  Model Name", {240, 6960, 2775, 375})
-        .onClick = "cmdModelname_Click";
+    w.add(K::Button, "cmdModelname", "Click here to see the  Model Name", {240, 6960, 2775, 375});
     w.add(K::ReadOnlyBox, "txtModelname", "", {3120, 6960, 3015, 375});
 
-    w.add(K::Button, "cmdSheetName", "Click here to see the Sheet Name", {6480, 6960, 2775, 375})
-        .onClick = "cmdSheetName_Click";
+    w.add(K::Button, "cmdSheetName", "Click here to see the Sheet Name", {6480, 6960, 2775, 375});
     w.add(K::ReadOnlyBox, "txtSheetname", "", {9360, 6960, 3135, 375});
 }
 
@@ -137,54 +122,38 @@ void addFileActionsAndTools(WindowDescription& w) {
         // started from the OpenInAutoCAD setting.
         auto& c = w.add(K::ComboBox, "cmbAutocadversion", "AutoCad 2007", {5400, 7440, 2055, 315});
         c.visible = false;
-        c.onClick = "cmbAutocadversion_Click";
     }
 
-    w.add(K::Button, "cmdCopyModel", "Copy Model Template to My Folder", {240, 7800, 2895, 495})
-        .onClick = "cmdCopyModel_Click";
-    w.add(K::Button, "cmdOpen", "Open it in AUTOCAD", {3240, 7800, 2055, 495}).onClick =
-        "cmdOpen_Click";
+    w.add(K::Button, "cmdCopyModel", "Copy Model Template to My Folder", {240, 7800, 2895, 495});
+    w.add(K::Button, "cmdOpen", "Open it in AUTOCAD", {3240, 7800, 2055, 495});
     w.add(K::Button, "cmdcopysheet", "Copy the Sheet Template to My Folder",
-        {7560, 7800, 2895, 495})
-        .onClick = "cmdcopysheet_Click";
-    w.add(K::Button, "cmdOpen2", "Open it in AUTOCAD", {10680, 7800, 1815, 495}).onClick =
-        "cmdOpen2_Click";
+        {7560, 7800, 2895, 495});
+    w.add(K::Button, "cmdOpen2", "Open it in AUTOCAD", {10680, 7800, 1815, 495});
 
-    w.add(K::Button, "cmdusemanual", "User manual", {240, 8880, 1335, 495}).onClick =
-        "cmdusemanual_Click";
-    w.add(K::Button, "cmdModelslist", "Models lists", {1680, 8880, 1335, 495}).onClick =
-        "cmdModelslist_Click";
-    w.add(K::Button, "cmdaecsymb", "AEC Symbols", {3120, 8880, 1215, 495}).onClick =
-        "cmdaecsymb_Click";
-    w.add(K::Button, "cmdncs4", "NCS module 4", {4560, 8880, 1215, 495}).onClick = "cmdncs4_Click";
-    w.add(K::Button, "cmdNcsNotation", "NCS Notations", {6000, 8880, 1215, 495}).onClick =
-        "cmdNcsNotation_Click";
-    w.add(K::Button, "cmdtxtscale", "Text Size Calculator", {7560, 8880, 1335, 495}).onClick =
-        "cmdtxtscale_Click";
+    w.add(K::Button, "cmdusemanual", "User manual", {240, 8880, 1335, 495});
+    w.add(K::Button, "cmdModelslist", "Models lists", {1680, 8880, 1335, 495});
+    w.add(K::Button, "cmdaecsymb", "AEC Symbols", {3120, 8880, 1215, 495});
+    w.add(K::Button, "cmdncs4", "NCS module 4", {4560, 8880, 1215, 495});
+    w.add(K::Button, "cmdNcsNotation", "NCS Notations", {6000, 8880, 1215, 495});
+    w.add(K::Button, "cmdtxtscale", "Text Size Calculator", {7560, 8880, 1335, 495});
 
-    w.add(K::Button, "cmdprojecsfile", "Open Projects List", {240, 9600, 1695, 375}).onClick =
-        "cmdprojecsfile_Click";
-    w.add(K::Button, "cmdCopyres", "Copy resources ", {2520, 9600, 1815, 375}).onClick =
-        "cmdCopyres_Click";
-    w.add(K::Button, "Command1", "Naming Check", {10800, 9480, 1695, 495}).onClick =
-        "Command1_Click";
-    w.add(K::Button, "cmdcancel", "Cancel", {9240, 9600, 1095, 375}).onClick = "cmdcancel_Click";
+    w.add(K::Button, "cmdprojecsfile", "Open Projects List", {240, 9600, 1695, 375});
+    w.add(K::Button, "cmdCopyres", "Copy resources ", {2520, 9600, 1815, 375});
+    w.add(K::Button, "Command1", "Naming Check", {10800, 9480, 1695, 495});
+    w.add(K::Button, "cmdcancel", "Cancel", {9240, 9600, 1095, 375});
 }
 
 // Below the start-up client area: seen only when the window is enlarged.
 void addBelowClientArea(WindowDescription& w) {
-    w.add(K::Button, "cmdProjectcode", "Choose Project Code", {240, 10920, 1695, 375}).onClick =
-        "cmdProjectcode_Click";
+    w.add(K::Button, "cmdProjectcode", "Choose Project Code", {240, 10920, 1695, 375});
     w.add(K::ComboBox, "cmbusercode", "", {2040, 10920, 2415, 315});
     w.add(K::ComboBox, "cmbprojectnb", "", {4560, 10920, 735, 315});
     w.add(K::ComboBox, "cmbprojectdate", "", {5400, 10920, 735, 315});
     w.add(K::ComboBox, "cmbfacilitynb", "", {6240, 10920, 735, 315});
 
-    w.add(K::Button, "cmdDisciplines", "Choose Discipline ", {240, 11400, 1695, 375}).onClick =
-        "cmdDisciplines_Click";
-    w.add(K::Button, "cmddesignator2", "", {2040, 11400, 495, 375}).onClick =
-        "cmddesignator2_Click";
-    w.add(K::Button, "cmdModels", "", {2640, 11400, 495, 375}).onClick = "cmdModels_Click";
+    w.add(K::Button, "cmdDisciplines", "Choose Discipline ", {240, 11400, 1695, 375});
+    w.add(K::Button, "cmddesignator2", "", {2040, 11400, 495, 375});
+    w.add(K::Button, "cmdModels", "", {2640, 11400, 495, 375});
     // Nothing handles these four.
     w.add(K::Button, "cmdSheetusr1", "", {3240, 11400, 495, 375});
     w.add(K::Button, "cmdSheetusr2", "", {3840, 11400, 495, 375});
@@ -232,13 +201,12 @@ WindowDescription makeHyperLinkMessage() {
         auto& c = w.add(K::Label, "Label1", "\"klv-cadd-std-6\"", {1380, 840, 1140, 255});
         c.link = true;
         c.tooltip = "Click to open";
-        c.onClick = "Label1_Click";
     }
     w.add(K::Label, "Label3", "for details on preparing the production environment).",
         {2520, 840, 4410, 255});
 
     w.add(K::Label, "Label5", "The program will now close.", {240, 1320, 6690, 255});
-    w.add(K::Button, "Command1", "Ok", {2985, 1800, 1200, 375}).onClick = "Command1_Click";
+    w.add(K::Button, "Command1", "Ok", {2985, 1800, 1200, 375});
     return w;
 }
 

@@ -38,10 +38,8 @@ void addCodeArea(WindowDescription& w) {
     w.add(K::Label, "Label7", "Project Name and Description :", {240, 2985, 2400, 255});
     w.add(K::TextBox, "txtprojname", "", {2760, 2955, 6690, 855});
 
-    w.add(K::Button, "cmdcreateintprojcode", "Create Project Codes", {240, 4200, 2415, 495}).onClick =
-        "cmdcreateintprojcode_Click";
-    w.add(K::Button, "cmdchangesheet", "Enter Sheet information", {7035, 4200, 2415, 495}).onClick =
-        "cmdchangesheet_Click";
+    w.add(K::Button, "cmdcreateintprojcode", "Create Project Codes", {240, 4200, 2415, 495});
+    w.add(K::Button, "cmdchangesheet", "Enter Sheet information", {7035, 4200, 2415, 495});
 }
 
 // Fields of a fuller form of the screen, below its opening size. No command
@@ -77,7 +75,7 @@ void addBelowClientArea(WindowDescription& w) {
     w.add(K::ReadOnlyBox, "txtintprojnb", "", {240, 8550, 2400, 315});
     w.add(K::Label, "Label22", "Contract Project Code", {2880, 8280, 1800, 255});
     w.add(K::ReadOnlyBox, "txtprojectcodef", "", {2880, 8550, 2400, 315});
-    w.add(K::Button, "cmdcancel", "Cancel", {8235, 8520, 1215, 375}).onClick = "cmdcancel_Click";
+    w.add(K::Button, "cmdcancel", "Cancel", {8235, 8520, 1215, 375});
 }
 
 WindowDescription makeProjectCode() {

@@ -21,8 +21,6 @@ ControlView viewOf(const Control& m, ControlKind kind) {
     return v;
 }
 
-bool isTextEntry(ControlKind kind) { return kind == ControlKind::TextBox || kind == ControlKind::ComboBox; }
-
 bool RenderedControl::takeFocus() {
     const bool take = model && model->focused && !focusApplied;
     focusApplied = model && model->focused;

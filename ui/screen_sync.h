@@ -25,10 +25,6 @@ struct ControlView {
 
 ControlView viewOf(const Control& model, ControlKind kind);
 
-// Whether the user edits the control's text in place (its widget reports
-// each change of it).
-bool isTextEntry(ControlKind kind);
-
 // One control as a renderer keeps it: its model (none for a description
 // control that has no model) and whether the model's focus has been given
 // to the widget.

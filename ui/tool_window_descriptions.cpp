@@ -29,8 +29,7 @@ WindowDescription makeTextScale() {
     w.add(K::Label, "Label2", "Enter the text size in mm", {1920, 300, 2520, 255});
     w.add(K::TextBox, "txttextsizein", "", {4560, 240, 1050, 375});
     w.add(K::ReadOnlyBox, "txttextsizeout", "", {4560, 900, 1050, 375});
-    w.add(K::Button, "cmdtextcnv", "The text size to enter is :", {1920, 840, 2520, 495}).onClick =
-        "cmdtextcnv_Click";
+    w.add(K::Button, "cmdtextcnv", "The text size to enter is :", {1920, 840, 2520, 495});
     return w;
 }
 
@@ -46,7 +45,6 @@ WindowDescription makeCopyResources() {
     auto& button = w.add(K::Button, "cmdCopyresources", "Copy resources to klv2contractor Folder under ",
                        {352, 577, 3975, 1935});
     button.font = {"Arial", 12, false};
-    button.onClick = "cmdCopyresources_Click";
     return w;
 }
 

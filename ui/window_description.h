@@ -19,6 +19,13 @@ enum class ControlKind {
     Picture,
 };
 
+// Whether a control of this kind holds entries (a drop-down or a list box).
+inline bool isListKind(ControlKind k) {
+    return k == ControlKind::ComboBox || k == ControlKind::PickList || k == ControlKind::ListBox;
+}
+// Whether it is a drop-down list (with or without typing).
+inline bool isDropDown(ControlKind k) { return k == ControlKind::ComboBox || k == ControlKind::PickList; }
+
 // Where a control sits, in twips (1440 to the inch; 15 twips to a pixel at 96 dpi).
 struct Twips {
     int left = 0;
@@ -46,10 +53,6 @@ struct ControlDescription {
     std::vector<std::string> items;
     std::string tooltip;
     bool link = false;  // drawn as a link: underlined, highlight colour, hand pointer
-    // Handlers that the control's events call, by name; documentation for the
-    // reader and checked against the wiring by the tests.
-    std::string onClick;
-    std::string onChange;
 };
 
 enum class BorderStyle { Sizable, FixedDialog };

@@ -18,6 +18,7 @@ namespace trv::win32 {
 namespace {
 
 using ui::ControlKind;
+using ui::isDropDown;
 
 const wchar_t windowClass[] = L"TRVWindow";
 // The colour of the organisation's banners and logo.
@@ -60,10 +61,6 @@ SIZE outerSize(int clientWidth, int clientHeight, HWND hwnd, int dpi) {
 }
 
 int scaled(int pixels96, int dpi) { return static_cast<int>(std::lround(pixels96 * dpi / 96.0)); }
-
-bool isList(ControlKind k) {
-    return k == ControlKind::ComboBox || k == ControlKind::PickList || k == ControlKind::ListBox;
-}
 
 bool shownStyle(HWND hwnd) { return (::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
 
@@ -251,7 +248,7 @@ void Renderer::makeControl(Window& w, std::size_t index) {
     r.hwnd = ::CreateWindowExW(exStyle, cls, caption.c_str(), style, 0, 0, 0, 0, w.hwnd,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(index))), instance(), nullptr);
     if (!r.hwnd) return;
-    if (isList(c.kind) && c.kind != ControlKind::ListBox) {
+    if (isDropDown(c.kind)) {
         ::SendMessageW(r.hwnd, CB_SETMINVISIBLE, visibleListEntries, 0);
         ::SetWindowSubclass(r.hwnd, listWithoutWheel, 1, 0);
     }
@@ -290,7 +287,7 @@ void Renderer::layout(Window& w) {
         const int y = ui::pixels(t.top, w.dpi);
         const int width = scaled(r.width, w.dpi);
         const int height = ui::pixels(t.height, w.dpi);
-        if (r.desc->kind == ControlKind::ComboBox || r.desc->kind == ControlKind::PickList) {
+        if (isDropDown(r.desc->kind)) {
             // A drop-down's height includes its open list. The closed box gets
             // the described height through the height of its selection field,
             // set until the box measures right: the border the box adds, and

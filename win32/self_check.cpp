@@ -19,6 +19,7 @@ namespace trv::win32 {
 namespace {
 
 using ui::ControlKind;
+using ui::isListKind;
 
 // The standard control each kind of control is made of.
 const char* expectedClass(ControlKind kind) {
@@ -71,10 +72,6 @@ bool continued(const ui::WindowDescription& desc, const ui::ControlDescription& 
         if (continues(c, other)) return true;
     }
     return false;
-}
-
-bool isListKind(ControlKind k) {
-    return k == ControlKind::ComboBox || k == ControlKind::PickList || k == ControlKind::ListBox;
 }
 
 // Whether Tab stops at a control of this kind (labels, banners and pictures take no focus).

@@ -2,6 +2,7 @@
 // registered project or every one, with the same quality reports.
 #include <ostream>
 
+#include "catalogue/tables.h"
 #include "check/finding_details.h"
 #include "check/naming_check.h"
 #include "cli/commands/check_results.h"
@@ -169,8 +170,8 @@ int checkCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     if (a->has("--project") == a->has("--all")) return badArguments(err, "check needs --project CODE or --all");
     std::vector<std::string> types;
     const std::string type = a->value("--type").value_or("both");
-    if (type == "design" || type == "both") types.push_back("DESIGN");
-    if (type == "as-built" || type == "both") types.push_back("AS-BUILT");
+    for (const auto& t : catalogue::drawingTypes())
+        if (type == t.word || type == "both") types.push_back(t.folder);
     if (types.empty()) return badArguments(err, "--type is design, as-built or both");
     const auto format = parseFormat(a->value("--format").value_or("text"));
     if (!format) return badArguments(err, "--format is text, json, csv or html");

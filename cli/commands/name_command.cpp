@@ -142,8 +142,9 @@ int nameCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     c.discipline = *a->value("--discipline");
     c.create = a->has("--create");
     const std::string type = *a->value("--type");
-    if (type != "design" && type != "as-built") return badArguments(err, "--type is design or as-built");
-    c.drawingType = type == "design" ? "DESIGN" : "AS-BUILT";
+    const auto* drawingType = catalogue::findDrawingType(type, &catalogue::DrawingType::word);
+    if (!drawingType) return badArguments(err, "--type is design or as-built");
+    c.drawingType = drawingType->folder;
     if (!naming::isSafeFolderName(c.code)) return badArguments(err, "no project " + c.code);
 
     Session s(*a);

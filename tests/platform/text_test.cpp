@@ -25,7 +25,13 @@ TEST(CharCount, CountsCharactersNotBytes) {
         {"\xFF" "A", 2},                         // a lone invalid byte counts as one
         {"\xC3", 1},                             // a sequence cut short counts as one
     };
-    for (const auto& c : cases) EXPECT_EQ(charCount(c.text), c.chars) << c.text;
+    for (const auto& c : cases) {
+        EXPECT_EQ(charCount(c.text), c.chars) << c.text;
+        const std::string_view text = c.text;
+        std::size_t steps = 0;
+        for (std::size_t i = 0; i < text.size(); i += charLengthAt(text, i)) ++steps;
+        EXPECT_EQ(steps, c.chars) << c.text;
+    }
 }
 
 TEST(LeftChars, CutsOnCharacterBoundaries) {
