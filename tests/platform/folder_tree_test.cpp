@@ -89,7 +89,7 @@ TEST_F(FolderTree, LinksToFoldersAreToldApartAndNeverTakenForFolders) {
     fs::create_symlink(dir.path() / "tree" / "real" / "file.txt", dir.path() / "tree" / "real" / "to-file");
     fs::create_symlink(dir.path() / "tree" / "gone", dir.path() / "tree" / "real" / "dangling");
     const std::vector<std::pair<std::string, Kind>> expected = {
-        {"dangling", Kind::File}, {"file.txt", Kind::File}, {"to-file", Kind::File}, {"up", Kind::FolderLink}};
+        {"dangling", Kind::FileLink}, {"file.txt", Kind::File}, {"to-file", Kind::FileLink}, {"up", Kind::FolderLink}};
     EXPECT_EQ(entries(winPath(dir, "tree\\real")), expected);
     EXPECT_TRUE(platform.copyFileReplacing(winPath(dir, "tree\\real\\to-file"), winPath(dir, "copy.txt")));
     EXPECT_EQ(dir.read("copy.txt"), "f");

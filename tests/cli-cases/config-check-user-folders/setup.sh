@@ -1,0 +1,2 @@
+# Rows of the user that are no plain folder name, and one with an empty folder.
+printf '"tester","../../../escape1"\r\n"tester","/abs/path"\r\n"tester","a\\..\\..\\x"\r\n"tester","C:"\r\n"tester",""\r\n"tester","."\r\n' > resources/usernames.txt
