@@ -18,9 +18,10 @@ ensure_packages() {
 
 # What building and testing TRV needs beyond a C++ toolchain. The cases of
 # the batch commands read their JSON and CSV back with Python's standard
-# parsers (python3-minimal lacks the json module).
+# parsers (python3-minimal lacks the json module); the fault tests kill a
+# project creation at each system call with strace.
 trv_build_packages=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core python3)
+    qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core python3 strace)
 
 # case_under_wine LOG COMMAND...: runs one test case under Wine, its output in
 # LOG. Now and then Wine itself fails a program: its loader fails an
