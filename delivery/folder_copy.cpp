@@ -103,7 +103,9 @@ int FolderCopy::copyContents(const std::string& sourceFolder, const std::string&
                 failures_.push_back(source);  // it may lead anywhere on the machine
                 break;
             case Platform::EntryKind::File:
-                if ((found != present.end() && found->second.kind != Platform::EntryKind::File) ||
+                // A link in the delivery tree is replaced like a file, never written through.
+                if ((found != present.end() && (found->second.kind == Platform::EntryKind::Folder ||
+                                                found->second.kind == Platform::EntryKind::FolderLink)) ||
                     platform_.copyFileAs(source, destinationFolder + name, found != present.end()) !=
                         CopyOutcome::Copied)
                     failures_.push_back(source);

@@ -690,11 +690,10 @@ CopyOutcome NativePlatform::copyFileAs(const std::string& from, const std::strin
         return CopyOutcome::Failed;
     }
     if (!replace) return nameWithoutReplacing(tmp, dst);
-    // rename replaces a file, but also an empty folder: a folder is no file to replace.
+    // A folder in the file's place stays (rename refuses to replace one by a file).
     if (::rename(tmp.c_str(), dst.c_str()) != 0) {
-        const int err = errno;
         ::unlink(tmp.c_str());
-        return err == EISDIR || err == ENOTEMPTY || err == EEXIST ? CopyOutcome::TargetExists : CopyOutcome::Failed;
+        return CopyOutcome::Failed;
     }
     return CopyOutcome::Copied;
 }

@@ -83,7 +83,7 @@ TEST_F(FolderTree, ATreeCopyNamesItsFileAsToldAndReplacesOnlyWhenTold) {
         {"a free name", "dst/fresh.txt", false, CopyOutcome::Copied, "new"},
         {"a name taken meanwhile", "dst/old.txt", false, CopyOutcome::TargetExists, "old"},
         {"a file to replace", "dst/fresh.txt", true, CopyOutcome::Copied, "new"},
-        {"a folder in the file's place", "dst/folder.txt", true, CopyOutcome::TargetExists, nullptr},
+        {"a folder in the file's place", "dst/folder.txt", true, CopyOutcome::Failed, nullptr},
         {"a missing folder", "none/x.txt", false, CopyOutcome::Failed, nullptr},
     };
     for (const Case& c : cases) {
