@@ -41,18 +41,32 @@ std::string GetNetworkLogonName(Platform& platform) {
     return name;
 }
 
-void LookUpUserFolder(Platform& platform, AppSettings& settings) {
+bool isUsableUserFolder(std::string_view folder) {
+    // One folder below the projects drive: anything else would put the
+    // user's saved choices somewhere else on the drive, or off it.
+    return !folder.empty() && folder != "." && folder != ".." && folder.find_first_of("\\/:") == std::string_view::npos;
+}
+
+std::vector<std::string> userTableFolders(Platform& platform, const AppSettings& settings) {
+    std::vector<std::string> folders;
     const std::string table = OfficePaths(settings).userTable();
-    if (!platform.fileExists(table)) return;
+    if (settings.UserName.empty() || !platform.fileExists(table)) return folders;
     try {
         FieldReader reader(platform.readTextFile(table));
         while (!reader.atEnd()) {
-            const auto row = reader.next(2);
-            if (!settings.UserName.empty() && row[0] == settings.UserName) settings.UserFolder = row[1];
+            auto row = reader.next(2);
+            if (row[0] == settings.UserName) folders.push_back(std::move(row[1]));
         }
     } catch (const std::exception&) {
         // A read error ends the lookup quietly; what was found so far stays.
     }
+    return folders;
+}
+
+void LookUpUserFolder(Platform& platform, AppSettings& settings) {
+    // A row whose folder cannot be used is no row of the user's.
+    for (const std::string& folder : userTableFolders(platform, settings))
+        if (isUsableUserFolder(folder)) settings.UserFolder = folder;
 }
 
 const std::vector<SettingKey>& settingKeys() {

@@ -57,8 +57,16 @@ std::string INIRead(Platform& platform, const std::string& sSection, const std::
 // characters does not fit and gives the empty string, which matches no user.
 std::string GetNetworkLogonName(Platform& platform);
 
+// Whether a folder of "usernames.txt" can be the user's: one plain folder
+// name (not empty, ".", "..", nor holding '\\', '/' or ':', so no drive, no
+// absolute path and no way up).
+bool isUsableUserFolder(std::string_view folder);
+// The folders of every row of "usernames.txt" whose logon name equals the
+// user's exactly, in file order, usable or not.
+std::vector<std::string> userTableFolders(Platform& platform, const AppSettings& settings);
 // Sets UserFolder from "usernames.txt" in the resource folder: the last row
-// whose logon name equals the user's exactly wins.
+// whose logon name equals the user's exactly and whose folder is usable
+// wins; a row with a folder that is not is no row of the user's.
 void LookUpUserFolder(Platform& platform, AppSettings& settings);
 
 // Offers the chooser of programs for a file that has no associated program.

@@ -47,6 +47,8 @@ std::string expectedForm(const Finding& f, const CheckSubject& s) {
     switch (f.rule) {
         case Rule::MissingFolder:
             return "the folder " + f.folder;
+        case Rule::UnreadableFolder:
+            return "the folder " + f.folder + " readable";
         case Rule::Length:
             return nameForm(f, s) +
                    (f.folderKind == FolderKind::Model ? " (32 or 33 characters)" : " (28 to 31 characters)");
@@ -76,7 +78,7 @@ std::string expectedForm(const Finding& f, const CheckSubject& s) {
 
 std::optional<std::string> suggestedName(Platform& platform, const OfficePaths& paths, const Finding& f,
                                          const CheckSubject& s) {
-    if (f.rule == Rule::MissingFolder) return std::nullopt;
+    if (f.rule == Rule::MissingFolder || f.rule == Rule::UnreadableFolder) return std::nullopt;
     const std::string upper = upperCasedStem(f.file);
     for (const std::string& candidate : {upper, withProjectCode(f.file, s.internalCode),
                                          withProjectCode(upper, s.internalCode)}) {

@@ -11,6 +11,7 @@ namespace trv::check {
 // The rules, in the order the report's blocks show them.
 enum class Rule {
     MissingFolder,  // a discipline folder, or its MODEL_FILES or SHEET_FILES folder, is not there
+    UnreadableFolder,  // such a folder is there but cannot be entered or listed: its names are unchecked
     Length,         // the name is not as long as a model or sheet name is
     ProjectCode,    // the name does not begin with the project's internal code
     Designator,     // the name carries another discipline designator
@@ -25,7 +26,7 @@ struct Finding {
     std::string discipline;  // the discipline's name, which is also its folder's name
     FolderKind folderKind;
     std::string folder;  // the folder's path as the check built it
-    std::string file;    // the file's name, extension included; empty for a missing folder
+    std::string file;    // the file's name, extension included; empty for a folder's finding
 
     bool operator==(const Finding&) const = default;
 };

@@ -49,15 +49,31 @@ struct FolderRules {
     }
 };
 
+// A folder that is there but cannot be entered (a file in its place is no
+// folder, and has no names to check). Its findings would be unknown, so it is
+// a finding itself rather than a clean folder.
+bool cannotBeEntered(Platform& platform, FolderTest test, const std::string& folder) {
+    return test == FolderTest::OtherFailure && !platform.fileExists(folder);
+}
+
 // Judges the names of one folder; gives the number of files listed.
 std::size_t checkFolder(Platform& platform, const CheckSubject& s, const std::string& discipline, FolderKind kind,
                         const std::string& folder, Blocks& out) {
-    if (platform.testFolder(folder) == FolderTest::NotFound) {
+    const FolderTest test = platform.testFolder(folder);
+    if (test == FolderTest::NotFound) {
         out.missing.push_back({Rule::MissingFolder, discipline, kind, folder, {}});
+        return 0;
+    }
+    if (test != FolderTest::Exists) {
+        if (cannotBeEntered(platform, test, folder))
+            out.missing.push_back({Rule::UnreadableFolder, discipline, kind, folder, {}});
         return 0;
     }
     const FolderRules rules(kind, discipline, s);
     std::vector<std::string> names = platform.listFiles(folder);
+    // An empty listing is an empty folder only when the folder can be listed.
+    if (names.empty() && !platform.canListFolder(folder))
+        out.missing.push_back({Rule::UnreadableFolder, discipline, kind, folder, {}});
     for (std::string& name : names) {
         rules.judge(name, [&](Rule rule) {
             auto& block = rule == Rule::Length        ? out.length
@@ -95,9 +111,14 @@ std::vector<Finding> checkDrawingNames(Platform& platform, const OfficePaths& pa
     Blocks blocks;
     for (const std::string& d : catalogue::checkedDisciplines()) {
         const std::string folder = paths.disciplineFolder(s.projectCode, s.drawingType, d);
-        if (platform.testFolder(folder) == FolderTest::NotFound) {
+        const FolderTest test = platform.testFolder(folder);
+        if (test == FolderTest::NotFound) {
             // Nothing below a missing folder is reported or listed.
             blocks.missing.push_back({Rule::MissingFolder, d, FolderKind::Discipline, folder, {}});
+            continue;
+        }
+        if (cannotBeEntered(platform, test, folder)) {
+            blocks.missing.push_back({Rule::UnreadableFolder, d, FolderKind::Discipline, folder, {}});
             continue;
         }
         std::size_t files = checkFolder(platform, s, d, FolderKind::Model,
@@ -155,8 +176,12 @@ NamingCheckOutcome checkProject(Platform& platform, const OfficePaths& paths, co
         try {
             if (platform.fileExists(report)) platform.removeFile(report);
         } catch (const std::exception&) {
-            outcome.refusal = checkFailed;
-            return outcome;
+            // Another check of the project may have removed it in between:
+            // only a report that is still there stops this one.
+            if (platform.fileExists(report)) {
+                outcome.refusal = checkFailed;
+                return outcome;
+            }
         }
     }
 

@@ -29,9 +29,11 @@ const Block blocks[] = {
 };
 
 std::string entryText(const Block& block, const Finding& f) {
-    if (f.rule == Rule::MissingFolder) {
-        if (f.folderKind == FolderKind::Discipline) return f.discipline;
-        return folderKindName(f.folderKind) + " Folder for " + f.discipline;
+    if (f.rule == Rule::MissingFolder || f.rule == Rule::UnreadableFolder) {
+        const std::string folder = f.folderKind == FolderKind::Discipline
+                                       ? f.discipline
+                                       : folderKindName(f.folderKind) + " Folder for " + f.discipline;
+        return f.rule == Rule::MissingFolder ? folder : folder + " could not be read";
     }
     return f.file + "\r\n" + block.in + f.discipline + " under " + folderKindName(f.folderKind);
 }
@@ -57,7 +59,9 @@ std::string qualityReport(const std::vector<Finding>& findings) {
         record(out, slashes);
         if (block.rule == Rule::MissingFolder) record(out, std::string(77, ' '));
         for (const Finding& f : findings) {
-            if (f.rule != block.rule) continue;
+            // A folder that could not be read is listed with the missing ones.
+            const Rule rule = f.rule == Rule::UnreadableFolder ? Rule::MissingFolder : f.rule;
+            if (rule != block.rule) continue;
             record(out, underscores);
             record(out, entryText(block, f));
             record(out, underscores);

@@ -5,6 +5,7 @@
 
 #include "app/office_paths.h"
 #include "app/program.h"
+#include "platform/text.h"
 
 namespace trv {
 
@@ -28,6 +29,39 @@ public:
 private:
     UserInteraction& ui_;
 };
+
+// Whether `inner` is `outer` or lies below it; both resolved, compared
+// without regard to letter case, as the delivery's folders are found.
+bool liesInside(const std::string& inner, const std::string& outer) {
+    const std::string in = toUpper(inner);
+    const std::string out = toUpper(outer);
+    if (!in.starts_with(out)) return false;
+    return in.size() == out.size() || out.ends_with('/') || out.ends_with('\\') || in[out.size()] == '/' ||
+           in[out.size()] == '\\';
+}
+
+// A folder of the delivery tree inside a folder the delivery copies, or one
+// of those inside the tree, reached by any path (a link, another spelling):
+// the delivery would copy into what it is copying. The message, or nothing.
+std::optional<std::string> overlapOf(Platform& platform, const OfficePaths& paths,
+                                     const std::vector<std::string>& tree) {
+    std::vector<std::pair<std::string, std::string>> sources;  // as composed, resolved
+    for (const OfficePaths::DeliveryCopy& step : paths.deliveryPlan())
+        if (step.folderTree && platform.testFolder(step.source) == FolderTest::Exists)
+            sources.emplace_back(step.source, platform.resolvedPath(step.source));
+    for (const std::string& folder : tree) {
+        const std::string resolved = platform.resolvedPath(folder);
+        for (const auto& [source, resolvedSource] : sources) {
+            if (liesInside(resolved, resolvedSource))
+                return "Destination path(" + platform.displayPath(folder) + ") lies inside the copied folder " +
+                       platform.displayPath(source) + ". Nothing was copied.";
+            if (liesInside(resolvedSource, resolved))
+                return "Source path(" + platform.displayPath(source) + ") lies inside the delivery folder " +
+                       platform.displayPath(folder) + ". Nothing was copied.";
+        }
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -56,6 +90,10 @@ DeliveryOutcome copyResourcesToDelivery(Platform& platform, const OfficePaths& p
     }
 
     const std::vector<std::string> tree = paths.deliveryFolders();
+    if (auto overlap = overlapOf(platform, paths, tree)) {
+        outcome.refusal = std::move(overlap);
+        return outcome;
+    }
     for (const std::string& folder : tree) {
         if (platform.testFolder(folder) == FolderTest::NotFound) platform.createFolder(folder);
     }
@@ -63,7 +101,6 @@ DeliveryOutcome copyResourcesToDelivery(Platform& platform, const OfficePaths& p
     FolderCopy copy(platform, [&platform, &progress](int done, const std::string& current) {
         return !progress || progress(done, platform.displayPath(current));
     });
-    copy.passOver(tree.front());
     for (const OfficePaths::DeliveryCopy& step : paths.deliveryPlan()) {
         if (copy.cancelled()) break;
         if (step.folderTree) {

@@ -21,12 +21,14 @@ struct CopyResourcesWindow : WindowModel {
 
 // What a delivery did.
 struct DeliveryOutcome {
-    // Set when the delivery folder could not be reached: the message, and
-    // nothing was created or copied.
+    // Set when the delivery folder could not be reached, or when a folder
+    // of the delivery tree and a folder it copies lie one inside the other:
+    // the message, and nothing was created or copied.
     std::optional<std::string> refusal;
     // Entries listed in the five folder trees (the single files do not count).
     int copied = 0;
-    // Source files that exist but could not be copied, as the user reads paths.
+    // Source files that exist but could not be copied, and source folders
+    // that could not be listed, as the user reads paths.
     std::vector<std::string> failed;
     bool cancelled = false;
 

@@ -15,16 +15,15 @@ using CopyProgress = std::function<bool(int done, const std::string& current)>;
 // Copies folder trees file by file, replacing files of the same name, and
 // counts the entries it lists: an entry counts once it has been listed,
 // whatever becomes of its copy. Links to folders are listed but never
-// followed. One folder, the delivery tree itself, may be named to be passed
-// over wherever it turns up inside a source tree, so that a destination
-// inside a source is never copied into itself.
+// followed; links to files are listed and not copied (they may lead anywhere
+// on the machine), and count among the failures. Names are found without
+// regard to letter case, as on Windows: of two entries of one folder whose
+// names differ only in case, the second is not copied and is a failure. Each
+// destination folder is listed once; TRV's own temporary files are never
+// copied, and the stale ones are removed from the folders written to.
 class FolderCopy {
 public:
     FolderCopy(Platform& platform, CopyProgress progress) : platform_(platform), progress_(std::move(progress)) {}
-
-    // Passes over the folder `path` (found by identity, whatever path
-    // reaches it) in every listing from now on.
-    void passOver(const std::string& path) { passOver_ = platform_.identity(path); }
 
     // A folder: creates `destination` (counting 1 when it was made) and
     // copies the contents below it. A file: copies it to `destination`,
@@ -39,7 +38,8 @@ public:
     // the user stopped the copy before it.
     bool copySingleFile(const std::string& source, const std::string& destination);
 
-    // Source files that exist but could not be copied, in the order met.
+    // Source files that exist but could not be copied, and source folders
+    // that could not be listed, in the order met.
     const std::vector<std::string>& failures() const { return failures_; }
     // The user stopped the copy; nothing more is copied.
     bool cancelled() const { return cancelled_; }
@@ -48,10 +48,12 @@ private:
     // Asks the progress hook before the next entry; false once stopped.
     bool goOn(const std::string& current);
     void copyFile(const std::string& source, const std::string& destination);
+    // CopyFolderContents, told whether the destination was just made (and
+    // so needs no listing).
+    int copyContents(const std::string& sourceFolder, const std::string& destinationFolder, bool destinationIsNew);
 
     Platform& platform_;
     CopyProgress progress_;
-    std::string passOver_;
     std::vector<std::string> failures_;
     int done_ = 0;  // entries counted by every tree so far
     bool cancelled_ = false;

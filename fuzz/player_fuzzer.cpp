@@ -189,6 +189,14 @@ public:
     bool copyFileReplacing(const std::string& from, const std::string& to) override {
         return inside(from), inside(to), ScriptSystem::copyFileReplacing(from, to);
     }
+    trv::CopyOutcome copyFileAs(const std::string& from, const std::string& to, bool replace) override {
+        return inside(from), inside(to), ScriptSystem::copyFileAs(from, to, replace);
+    }
+    void removeStaleTemporaries(const std::string& p) override {
+        inside(p);
+        ScriptSystem::removeStaleTemporaries(p);
+    }
+    std::string resolvedPath(const std::string& p) override { return look(p), ScriptSystem::resolvedPath(p); }
     void removeFile(const std::string& p) override {
         inside(p);
         ScriptSystem::removeFile(p);

@@ -34,6 +34,9 @@ public:
     void replaceWithCopy(const std::string& from, const std::string& to) override;
     std::vector<FolderEntry> listEntries(const std::string& folder) override;
     bool copyFileReplacing(const std::string& from, const std::string& to) override;
+    CopyOutcome copyFileAs(const std::string& from, const std::string& to, bool replace) override;
+    void removeStaleTemporaries(const std::string& folder) override;
+    std::string resolvedPath(const std::string& path) override;
     std::string identity(const std::string& path) override;
     void removeFile(const std::string& path) override;
     bool canListFolder(const std::string& folder) override;

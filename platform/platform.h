@@ -69,8 +69,12 @@ public:
     // folder the temporary files of TRV's naming that a killed process left
     // over a minute ago.
     virtual void replaceFile(const std::string& path, const std::string& content) = 0;
-    // Creates `path` with `content` only when no file of that name exists;
-    // returns false when one does; throws RuntimeFailure on other failures.
+    // Creates `path` with `content` only when no file of that name exists
+    // (found without regard to letter case); returns false when one does;
+    // throws RuntimeFailure on other failures. The file appears whole or not
+    // at all, even when the process is killed: it is written under a
+    // temporary name beside it, flushed, then named by the step of
+    // copyToNewFile that refuses a taken name.
     virtual bool createNewFile(const std::string& path, const std::string& content) = 0;
     // Copies `from` to a new file `to`, never replacing an existing one
     // (TargetExists when an entry of that name is there). The file appears
@@ -106,7 +110,10 @@ public:
 
     // Appends `text` to the end of a file in one write, creating the file
     // when it is missing (an existing one is found without regard to letter
-    // case); throws RuntimeFailure when it cannot.
+    // case); throws RuntimeFailure when it cannot. All or nothing: a write
+    // that fails part-way (a full drive) is cut off again, so the file is as
+    // it was. A file whose last line lacks its end gets CR LF before `text`,
+    // so that a new record never continues a torn one.
     virtual void appendToFile(const std::string& path, const std::string& text) = 0;
     // Copies `from` over `to`, replacing a file of that name (kept under its
     // stored spelling) at once: the copy is made beside it and renamed over
@@ -117,8 +124,10 @@ public:
 
     // What an entry of a folder is. A symbolic link to a folder (or a
     // junction) is told apart from a folder, so that a walk through a tree
-    // never follows one: a link to a folder above it would never end.
-    enum class EntryKind { File, Folder, FolderLink };
+    // never follows one: a link to a folder above it would never end. A
+    // symbolic link to anything else (a file, or nothing) is a FileLink: it
+    // may lead anywhere on the machine.
+    enum class EntryKind { File, Folder, FolderLink, FileLink };
     struct FolderEntry {
         std::string name;
         EntryKind kind;
@@ -134,6 +143,20 @@ public:
     // file cannot be copied (no such file, not readable, not a plain file,
     // the target cannot be written or is a folder).
     virtual bool copyFileReplacing(const std::string& from, const std::string& to) = 0;
+    // The copy of a tree walk, which has listed the folder of `to` itself:
+    // `from` and `to` are spelled as stored (the last name of `to` as it is
+    // to be created), so that no name is looked up in a folder again. With
+    // `replace` an existing file of that name is replaced as by
+    // copyFileReplacing; without, the name must still be free (a file that
+    // appeared meanwhile is left, TargetExists), as in copyToNewFile.
+    virtual CopyOutcome copyFileAs(const std::string& from, const std::string& to, bool replace) = 0;
+    // Removes from `folder` TRV's own temporary files that a killed writer
+    // left over a minute ago (writers do so in every folder they write to).
+    virtual void removeStaleTemporaries(const std::string& folder) = 0;
+    // The path with every link followed and every name as stored, for
+    // telling whether one folder lies inside another; the names below the
+    // deepest existing folder are kept as given. Native form, '/' or '\'.
+    virtual std::string resolvedPath(const std::string& path) = 0;
     // What tells one file or folder from every other, whatever path reaches
     // it (other letter case, a link, another spelling of the same share):
     // two paths give the same text only when they reach the same object.
@@ -148,8 +171,10 @@ public:
 
     // Whether the entries of `folder` can be listed; false for a missing folder.
     virtual bool canListFolder(const std::string& folder) = 0;
-    // Whether a new file can be created in `folder`: a probe file of a name
-    // nobody else uses is created there and removed at once.
+    // Whether a new file can be written in `folder`: a probe file of a name
+    // nobody else uses is created there, a few bytes are written to the
+    // disk (an empty file needs no room, and a full drive would pass), and
+    // it is removed at once.
     virtual bool canCreateFileIn(const std::string& folder) = 0;
 
     // ---- text files in the ANSI code page ----

@@ -17,6 +17,7 @@
 #include <cstring>
 #include <ctime>
 #include <map>
+#include <random>
 
 #include "platform/native_platform.h"
 #include "platform/temporary_files.h"
@@ -210,12 +211,16 @@ mode_t newFileMode() {
 // kernel copies the bytes itself, as `cp` has it do, without passing them
 // through the program; where it copies nothing (another file system, an
 // older kernel, a file that tells no size) they are read and written.
-bool copyBytes(int in, int out) {
+// `size`, when known, ends the copy once reached, saving the call that
+// would only find the end.
+bool copyBytes(int in, int out, off_t size = -1) {
 #ifdef __linux__
-    for (bool copiedAny = false;;) {
+    for (off_t copied = 0;;) {
+        const bool copiedAny = copied > 0;
         const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
         if (n > 0) {
-            copiedAny = true;
+            copied += n;
+            if (copied == size) return true;
         } else if (n == 0 && copiedAny) {
             return true;
         } else if (n < 0 && errno == EINTR) {
@@ -239,12 +244,12 @@ bool copyBytes(int in, int out) {
 // written over a minute before `now`: what a writer killed part-way left.
 // `now` is the time stamp of a file just made in that folder, the clock of
 // the file system that holds it. Links, folders and every other name stay.
-void removeStaleTemporaries(const std::string& dir, time_t now) {
-    // Each folder is looked through at most once a minute by one process: a
-    // delivery writes thousands of files into the same few folders.
+// Unless `always`, each folder is looked through at most once a minute by
+// one process: a delivery writes thousands of files into the same few folders.
+void removeStaleTemporariesIn(const std::string& dir, time_t now, bool always = false) {
     static std::map<std::string, time_t> lookedThrough;
     time_t& last = lookedThrough[dir];
-    if (last != 0 && now < last + staleTemporarySeconds) return;
+    if (!always && last != 0 && now < last + staleTemporarySeconds) return;
     last = now;
     DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
     if (!d) return;
@@ -266,8 +271,25 @@ int createTemporary(const std::string& dir, std::string& tmp) {
     const int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
     if (fd < 0) return -1;
     struct stat st{};
-    if (::fstat(fd, &st) == 0) removeStaleTemporaries(dir, st.st_mtime);
+    if (::fstat(fd, &st) == 0) removeStaleTemporariesIn(dir, st.st_mtime);
     return fd;
+}
+
+// A new temporary file of TRV's naming in `dir`, open for writing with the
+// permissions a new file gets: what a tree copy writes, one file after
+// another, with no call more than it needs (the caller removes the stale ones
+// of the folder). -1 with errno set when none can be made.
+int createTemporaryAs(const std::string& dir, std::string& tmp) {
+    static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static std::mt19937 next{std::random_device{}() ^ static_cast<unsigned>(::getpid())};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = ".trv-";
+        for (int i = 0; i < 6; ++i) name += letters[next() % (sizeof letters - 1)];
+        tmp = join(dir, name);
+        const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, newFileMode());
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 // Gives the whole temporary file `tmp` the name `dst` only while that name
@@ -474,17 +496,29 @@ void NativePlatform::replaceFile(const std::string& path, const std::string& con
 
 bool NativePlatform::createNewFile(const std::string& path, const std::string& content) {
     const std::string native = nativePath(path);
-    const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        if (errno == EEXIST) return false;
-        throw RuntimeFailure("cannot create " + native + ": " + std::strerror(errno));
-    }
-    const bool ok = writeAll(fd, content.data(), content.size());
-    if (::close(fd) != 0 || !ok) {
-        ::unlink(native.c_str());
+    // A name taken in any letter case is found by nativePath and refused here.
+    struct stat st{};
+    if (::lstat(native.c_str(), &st) == 0) return false;
+    // Whole or not at all: a reader, or a process killed part-way, never
+    // finds the file empty or cut short under its name.
+    std::string tmp;
+    const int fd = createTemporary(parentOf(native), tmp);
+    if (fd < 0) throw RuntimeFailure("cannot create " + native + ": " + std::strerror(errno));
+    bool ok = writeAll(fd, content.data(), content.size()) && ::fchmod(fd, newFileMode()) == 0 && ::fsync(fd) == 0;
+    if (::close(fd) != 0) ok = false;
+    if (!ok) {
+        ::unlink(tmp.c_str());
         throw RuntimeFailure("cannot write " + native);
     }
-    return true;
+    switch (nameWithoutReplacing(tmp, native)) {
+        case CopyOutcome::Copied:
+            return true;
+        case CopyOutcome::TargetExists:
+            return false;
+        case CopyOutcome::Failed:
+            break;
+    }
+    throw RuntimeFailure("cannot create " + native);
 }
 
 CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::string& to) {
@@ -590,8 +624,9 @@ std::vector<Platform::FolderEntry> NativePlatform::listEntries(const std::string
             kind = EntryKind::Folder;
         } else if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
             const bool link = e->d_type == DT_LNK || (::lstat(full.c_str(), &st) == 0 && S_ISLNK(st.st_mode));
-            if (::stat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-                kind = link ? EntryKind::FolderLink : EntryKind::Folder;
+            const bool folder = ::stat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+            kind = folder ? (link ? EntryKind::FolderLink : EntryKind::Folder)
+                          : (link ? EntryKind::FileLink : EntryKind::File);
         }
         listing.add(FolderEntry{std::move(n), kind});
     }
@@ -630,6 +665,70 @@ bool NativePlatform::copyFileReplacing(const std::string& from, const std::strin
     return true;
 }
 
+CopyOutcome NativePlatform::copyFileAs(const std::string& from, const std::string& to, bool replace) {
+    // Spelled as stored: the paths are taken as they are, and looked up
+    // name by name only when the file system does not find them so.
+    std::string src = joinedComponents(from);
+    int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0 && errno == ENOENT) in = ::open((src = nativePath(from)).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0) return CopyOutcome::Failed;
+    struct stat st{};
+    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(in);
+        return CopyOutcome::Failed;
+    }
+    std::string dst = joinedComponents(to);
+    std::string dir = parentOf(dst);
+    std::string tmp;
+    int out = createTemporaryAs(dir, tmp);
+    if (out < 0 && errno == ENOENT) {
+        dir = nativePath(dir);
+        dst = join(dir, lastComponent(to));
+        out = createTemporaryAs(dir, tmp);
+    }
+    if (out < 0) {
+        ::close(in);
+        return CopyOutcome::Failed;
+    }
+    bool ok = copyBytes(in, out, st.st_size);
+    ::close(in);
+    if (::close(out) != 0) ok = false;
+    if (!ok) {
+        ::unlink(tmp.c_str());
+        return CopyOutcome::Failed;
+    }
+    if (!replace) return nameWithoutReplacing(tmp, dst);
+    // A folder in the file's place stays (rename refuses to replace one by a file).
+    if (::rename(tmp.c_str(), dst.c_str()) != 0) {
+        ::unlink(tmp.c_str());
+        return CopyOutcome::Failed;
+    }
+    return CopyOutcome::Copied;
+}
+
+void NativePlatform::removeStaleTemporaries(const std::string& folder) {
+    removeStaleTemporariesIn(nativePath(folder), ::time(nullptr), true);
+}
+
+std::string NativePlatform::resolvedPath(const std::string& path) {
+    // The deepest folder on the way that exists, resolved; the rest as given.
+    bool absolute = false;
+    const auto parts = splitComponents(path, absolute);
+    std::string native = nativePath(path);
+    std::vector<std::string> rest;
+    for (std::size_t k = parts.size();; --k) {
+        if (char* real = ::realpath(native.empty() ? "." : native.c_str(), nullptr)) {
+            std::string resolved = real;
+            std::free(real);
+            for (auto it = rest.rbegin(); it != rest.rend(); ++it) resolved = join(resolved, *it);
+            return resolved;
+        }
+        if (k == 0) return joinedComponents(path);
+        rest.push_back(parts[k - 1]);
+        native = parentOf(native);
+    }
+}
+
 std::string NativePlatform::identity(const std::string& path) {
     struct stat st{};
     if (path.empty() || ::stat(nativePath(path).c_str(), &st) != 0) return {};
@@ -646,9 +745,31 @@ void NativePlatform::appendToFile(const std::string& path, const std::string& te
     const std::string native = nativePath(path);
     // O_APPEND puts each write at the end as it is then, so that records
     // appended by two users at once stay whole lines.
-    const int fd = ::open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    const int fd = ::open(native.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) throw RuntimeFailure("cannot append to " + native + ": " + std::strerror(errno));
-    const bool ok = writeAll(fd, text.data(), text.size());
+    struct stat st{};
+    char last = '\n';
+    if (::fstat(fd, &st) != 0 || (st.st_size > 0 && ::pread(fd, &last, 1, st.st_size - 1) != 1)) {
+        ::close(fd);
+        throw RuntimeFailure("cannot append to " + native);
+    }
+    // A last line without its end (a torn append, a file edited by hand)
+    // is ended first, in the same write.
+    const std::string whole = (last == '\n' || last == '\r') ? text : "\r\n" + text;
+    std::size_t written = 0;
+    bool ok = true;
+    while (written < whole.size()) {
+        const ssize_t n = ::write(fd, whole.data() + written, whole.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    // What a failed write put there goes again: the file ends where it did.
+    if (!ok && written > 0 && ::fstat(fd, &st) == 0 && st.st_size >= static_cast<off_t>(written))
+        (void)::ftruncate(fd, st.st_size - static_cast<off_t>(written));
     if (::close(fd) != 0 || !ok) throw RuntimeFailure("cannot append to " + native);
 }
 
@@ -693,9 +814,11 @@ bool NativePlatform::canCreateFileIn(const std::string& folder) {
     std::string probe = join(nativePath(folder), ".trv-probe-XXXXXX");
     const int fd = ::mkstemp(probe.data());
     if (fd < 0) return false;
+    static constexpr char bytes[] = "probe\r\n";
+    const bool ok = writeAll(fd, bytes, sizeof bytes - 1) && ::fsync(fd) == 0;
     ::close(fd);
     ::unlink(probe.c_str());
-    return true;
+    return ok;
 }
 
 }  // namespace trv

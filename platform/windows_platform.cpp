@@ -191,13 +191,13 @@ ULONGLONG ticksOf(const FILETIME& t) { return (ULONGLONG{t.dwHighDateTime} << 32
 // `now`: what a writer killed part-way left. `now` is the creation time of a
 // file just made in that folder, the clock of the file system that holds it.
 // Folders, links and every other name stay.
-void removeStaleTemporaries(const std::wstring& folder, const FILETIME& now) {
+void removeStaleTemporariesIn(const std::wstring& folder, const FILETIME& now, bool always = false) {
     constexpr ULONGLONG second = 10000000;  // in 100 ns steps
-    // Each folder is looked through at most once a minute by one process: a
-    // delivery writes thousands of files into the same few folders.
+    // Unless `always`, each folder is looked through at most once a minute by
+    // one process: a delivery writes thousands of files into the same few folders.
     static std::map<std::wstring, ULONGLONG> lookedThrough;
     ULONGLONG& last = lookedThrough[folder];
-    if (last != 0 && ticksOf(now) < last + staleTemporarySeconds * second) return;
+    if (!always && last != 0 && ticksOf(now) < last + staleTemporarySeconds * second) return;
     last = ticksOf(now);
     WIN32_FIND_DATAW found{};
     const FindHandle h(::FindFirstFileW((folder + L".trv-*").c_str(), &found));
@@ -226,13 +226,25 @@ std::wstring createTemporary(const std::wstring& folder, FileHandle& out, DWORD&
         if (out.valid()) {
             FILETIME now{};
             if (!::GetFileTime(out.get(), &now, nullptr, nullptr)) ::GetSystemTimeAsFileTime(&now);
-            removeStaleTemporaries(folder, now);
+            removeStaleTemporariesIn(folder, now);
             return tmp;
         }
         error = ::GetLastError();
         if (error != ERROR_FILE_EXISTS) return {};
     }
     return {};
+}
+
+// Gives the temporary file `tmp` the name `target` only while that name is
+// free: a rename without MOVEFILE_REPLACE_EXISTING refuses a taken name in
+// one step of the file system, so of two users copying to one name exactly
+// one wins, and nobody's file is ever replaced. The temporary name is gone
+// afterwards, whatever the outcome.
+CopyOutcome nameWithoutReplacing(const std::wstring& tmp, const std::wstring& target) {
+    if (::MoveFileExW(tmp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return CopyOutcome::Copied;
+    const DWORD error = ::GetLastError();
+    ::DeleteFileW(tmp.c_str());
+    return nameTaken(error, target) ? CopyOutcome::TargetExists : CopyOutcome::Failed;
 }
 
 // One argument of a command line, quoted when it holds blanks, so that the
@@ -392,20 +404,21 @@ void NativePlatform::replaceFile(const std::string& path, const std::string& con
 
 bool NativePlatform::createNewFile(const std::string& path, const std::string& content) {
     const std::wstring native = fileApiPath(path);
-    FileHandle out(::CreateFileW(native.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!out.valid()) {
-        const DWORD error = ::GetLastError();
-        if (nameTaken(error, native)) return false;
-        throw RuntimeFailure(describe("cannot create", native, error));
-    }
+    if (::GetFileAttributesW(native.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    // Whole or not at all: written under a temporary name, flushed, then named.
+    FileHandle out(INVALID_HANDLE_VALUE);
     DWORD error = 0;
-    if (!writeAll(out.get(), content)) error = ::GetLastError();
+    const std::wstring tmp = createTemporary(folderOf(native), out, error);
+    if (tmp.empty()) throw RuntimeFailure(describe("cannot create", native, error));
+    if (!writeAll(out.get(), content) || !::FlushFileBuffers(out.get())) error = ::GetLastError();
     if (!out.close() && error == 0) error = ::GetLastError();
     if (error != 0) {
-        ::DeleteFileW(native.c_str());
+        ::DeleteFileW(tmp.c_str());
         throw RuntimeFailure(describe("cannot write", native, error));
     }
-    return true;
+    const CopyOutcome named = nameWithoutReplacing(tmp, native);
+    if (named == CopyOutcome::Failed) throw RuntimeFailure(describe("cannot create", native, ::GetLastError()));
+    return named == CopyOutcome::Copied;
 }
 
 CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::string& to) {
@@ -427,13 +440,9 @@ CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::st
     if (tmp.empty()) return CopyOutcome::Failed;
     bool ok = copyAll(in.get(), out.get()) && ::FlushFileBuffers(out.get());
     if (!out.close()) ok = false;
-    // A rename without MOVEFILE_REPLACE_EXISTING refuses a taken name in one
-    // step of the file system: of two users copying to one name exactly one
-    // wins, and nobody's file is ever replaced.
-    if (ok && ::MoveFileExW(tmp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return CopyOutcome::Copied;
-    error = ok ? ::GetLastError() : ERROR_SUCCESS;
+    if (ok) return nameWithoutReplacing(tmp, target);
     ::DeleteFileW(tmp.c_str());
-    return ok && nameTaken(error, target) ? CopyOutcome::TargetExists : CopyOutcome::Failed;
+    return CopyOutcome::Failed;
 }
 
 std::string NativePlatform::logonName() {
@@ -543,6 +552,9 @@ std::vector<Platform::FolderEntry> NativePlatform::listEntries(const std::string
                               (found.dwReserved0 == IO_REPARSE_TAG_SYMLINK ||
                                found.dwReserved0 == IO_REPARSE_TAG_MOUNT_POINT);
             kind = link ? EntryKind::FolderLink : EntryKind::Folder;
+        } else if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+                   found.dwReserved0 == IO_REPARSE_TAG_SYMLINK) {
+            kind = EntryKind::FileLink;
         }
         entries.push_back({narrow(name), kind});
     } while (::FindNextFileW(h.get(), &found));
@@ -552,33 +564,69 @@ std::vector<Platform::FolderEntry> NativePlatform::listEntries(const std::string
 }
 
 bool NativePlatform::copyFileReplacing(const std::string& from, const std::string& to) {
+    return copyFileAs(from, to, true) == CopyOutcome::Copied;
+}
+
+CopyOutcome NativePlatform::copyFileAs(const std::string& from, const std::string& to, bool replace) {
     const std::wstring source = fileApiPath(from);
     const std::wstring target = storedSpelling(fileApiPath(to));
     const DWORD sourceAttributes = ::GetFileAttributesW(source.c_str());
-    if (sourceAttributes == INVALID_FILE_ATTRIBUTES || isDirectory(sourceAttributes)) return false;
+    if (sourceAttributes == INVALID_FILE_ATTRIBUTES || isDirectory(sourceAttributes)) return CopyOutcome::Failed;
     const DWORD targetAttributes = ::GetFileAttributesW(target.c_str());
-    if (targetAttributes != INVALID_FILE_ATTRIBUTES && isDirectory(targetAttributes)) return false;
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES && isDirectory(targetAttributes)) return CopyOutcome::Failed;
 
     // A new temporary file beside the target, copied over and renamed over the target.
     FileHandle claim(INVALID_HANDLE_VALUE);
     DWORD error = 0;
     const std::wstring tmp = createTemporary(folderOf(target), claim, error);
-    if (tmp.empty()) return false;
+    if (tmp.empty()) return CopyOutcome::Failed;
     claim.close();
     if (!::CopyFileW(source.c_str(), tmp.c_str(), FALSE)) {
         ::DeleteFileW(tmp.c_str());
-        return false;
+        return CopyOutcome::Failed;
     }
     // CopyFileW carries a read-only source's attribute over; a read-only
     // copy could not be replaced by the next delivery.
     const DWORD copied = ::GetFileAttributesW(tmp.c_str());
     if (copied != INVALID_FILE_ATTRIBUTES && (copied & FILE_ATTRIBUTE_READONLY))
         ::SetFileAttributesW(tmp.c_str(), copied & ~DWORD{FILE_ATTRIBUTE_READONLY});
+    if (!replace) return nameWithoutReplacing(tmp, target);
     if (!::MoveFileExW(tmp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ::DeleteFileW(tmp.c_str());
-        return false;
+        return CopyOutcome::Failed;
     }
-    return true;
+    return CopyOutcome::Copied;
+}
+
+void NativePlatform::removeStaleTemporaries(const std::string& folder) {
+    std::wstring dir = fileApiPath(folder);
+    if (!dir.empty() && dir.back() != L'\\') dir += L'\\';
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    removeStaleTemporariesIn(dir, now, true);
+}
+
+std::string NativePlatform::resolvedPath(const std::string& path) {
+    // The deepest folder on the way that exists, resolved; the rest as given.
+    std::wstring native = fileApiPath(path);
+    std::wstring rest;
+    for (;;) {
+        const FileHandle h(::CreateFileW(native.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        if (h.valid()) {
+            std::wstring final(32768, L'\0');
+            const DWORD n = ::GetFinalPathNameByHandleW(h.get(), final.data(), static_cast<DWORD>(final.size()),
+                                                        FILE_NAME_NORMALIZED);
+            if (n > 0 && n < final.size()) {
+                final.resize(n);
+                return narrow(final + rest);
+            }
+        }
+        const auto sep = native.find_last_of(L'\\');
+        if (sep == std::wstring::npos || sep == 0) return narrow(fileApiPath(path));
+        rest = native.substr(sep) + rest;
+        native.resize(sep);
+    }
 }
 
 std::string NativePlatform::identity(const std::string& path) {
@@ -601,13 +649,39 @@ namespace trv {
 
 void NativePlatform::appendToFile(const std::string& path, const std::string& text) {
     const std::wstring native = fileApiPath(path);
-    // Append access only: every write goes to the end of the file as it is
-    // then, so that records appended by two users at once stay whole lines.
-    FileHandle out(::CreateFileW(native.c_str(), FILE_APPEND_DATA | SYNCHRONIZE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    FileHandle out(::CreateFileW(native.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!out.valid()) throw RuntimeFailure(describe("cannot append to", native, ::GetLastError()));
+    LARGE_INTEGER size{};
+    char last = '\n';
+    DWORD got = 0;
+    OVERLAPPED at{};
+    if (!::GetFileSizeEx(out.get(), &size)) throw RuntimeFailure(describe("cannot append to", native, ::GetLastError()));
+    if (size.QuadPart > 0) {
+        at.Offset = static_cast<DWORD>(size.QuadPart - 1);
+        at.OffsetHigh = static_cast<DWORD>((size.QuadPart - 1) >> 32);
+        if (!::ReadFile(out.get(), &last, 1, &got, &at) || got != 1)
+            throw RuntimeFailure(describe("cannot append to", native, ::GetLastError()));
+    }
+    // A last line without its end is ended first, in the same write.
+    const std::string whole = (last == '\n' || last == '\r') ? text : "\r\n" + text;
+    // Offsets of all ones write at the end of the file as it is then, so
+    // that records appended by two users at once stay whole lines.
+    OVERLAPPED end{};
+    end.Offset = end.OffsetHigh = 0xFFFFFFFF;
+    DWORD written = 0;
     DWORD error = 0;
-    if (!writeAll(out.get(), text)) error = ::GetLastError();
+    if (!::WriteFile(out.get(), whole.data(), static_cast<DWORD>(whole.size()), &written, &end) ||
+        written != whole.size()) {
+        error = ::GetLastError();
+        // All or nothing: what a failed write put there goes again.
+        LARGE_INTEGER now{};
+        if (written > 0 && ::GetFileSizeEx(out.get(), &now) && now.QuadPart >= static_cast<LONGLONG>(written)) {
+            FILE_END_OF_FILE_INFO cut{};
+            cut.EndOfFile.QuadPart = now.QuadPart - written;
+            ::SetFileInformationByHandle(out.get(), FileEndOfFileInfo, &cut, sizeof cut);
+        }
+    }
     if (!out.close() && error == 0) error = ::GetLastError();
     if (error != 0) throw RuntimeFailure(describe("cannot append to", native, error));
 }
@@ -661,8 +735,11 @@ bool NativePlatform::canCreateFileIn(const std::string& folder) {
         const HANDLE h = ::CreateFileW(probe.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (h != INVALID_HANDLE_VALUE) {
+            // An empty file needs no room: a few bytes tell a full drive.
+            DWORD written = 0;
+            const bool ok = ::WriteFile(h, "probe\r\n", 7, &written, nullptr) && written == 7 && ::FlushFileBuffers(h);
             ::CloseHandle(h);
-            return true;
+            return ok;
         }
         if (::GetLastError() != ERROR_FILE_EXISTS) return false;
     }

@@ -125,9 +125,10 @@ ProjectCreation createProject(Platform& platform, const OfficePaths& paths, cons
 
         const std::string name = toUpper(request.name);
         out.storedName = name;
-        // Created exclusively, written directly (the project list shows every
-        // file of the folder, so no temporary file may appear there): of two
-        // managers creating this code at once, the second writes nothing.
+        // Created whole and exclusively (through a temporary file, which no
+        // listing shows): a kill never leaves an empty record that would
+        // take the code for good, and of two managers creating this code at
+        // once, the second writes nothing.
         if (!platform.createNewFile(record, recordLine({code, name}))) {
             out.storedName.reset();
             return alreadyCreated();

@@ -19,13 +19,14 @@ ensure_packages() {
 # What building and testing TRV needs beyond a C++ toolchain. The cases of
 # the batch commands read their JSON and CSV back with Python's standard
 # parsers (python3-minimal lacks the json module); the compliance page is
-# opened in Chromium. The Qt front end is also tested on an X server: Xvfb,
+# opened in Chromium; the fault tests kill a project creation at each system
+# call with strace. The Qt front end is also tested on an X server: Xvfb,
 # the openbox window manager, Qt's X11 platform plugin, the X library trv play
 # asks for the windows' stacking, xprop (x11-utils) and ImageMagick for the
 # pictures.
 trv_build_packages=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core python3 chromium
-    libxcb1-dev xvfb xauth openbox qt6-qpa-plugins x11-utils imagemagick)
+    libxcb1-dev xvfb xauth openbox qt6-qpa-plugins x11-utils imagemagick strace)
 
 # case_under_wine LOG COMMAND...: runs one test case under Wine, its output in
 # LOG. Now and then Wine itself fails a program: its loader fails an

@@ -25,6 +25,8 @@ std::string ruleName(Rule rule) {
     switch (rule) {
         case Rule::MissingFolder:
             return "missing folder";
+        case Rule::UnreadableFolder:
+            return "unreadable folder";
         case Rule::Length:
             return "length";
         case Rule::ProjectCode:
@@ -69,9 +71,11 @@ void checkOne(Session& s, const std::string& code, const std::vector<std::string
         }
         const std::string report = s.paths.qualityReport(subject.projectCode, type);
         if (outcome.reportWritten) c.report = s.platform.displayPath(report);
-        if (writeReport && !outcome.reportWritten)
+        if (writeReport && !outcome.reportWritten) {
             err << "trv-cli: " << c.project << ' ' << type << ": the quality report "
                 << s.platform.displayPath(report) << " could not be written\n";
+            c.unchecked = true;
+        }
         c.findings = outcome.findings.size();
         c.drawings = outcome.drawings;
         for (const Finding& f : outcome.findings) {
@@ -79,7 +83,12 @@ void checkOne(Session& s, const std::string& code, const std::vector<std::string
                                      s.platform.displayPath(f.folder), f.file, ruleName(f.rule),
                                      check::expectedForm(f, subject),
                                      check::suggestedName(s.platform, s.paths, f, subject)});
-            if (f.rule == Rule::MissingFolder) results.lines.back().expected = "the folder " + results.lines.back().folder;
+            Line& l = results.lines.back();
+            if (f.rule == Rule::MissingFolder) l.expected = "the folder " + l.folder;
+            if (f.rule == Rule::UnreadableFolder) {
+                l.expected = "the folder " + l.folder + " readable";
+                c.unchecked = true;
+            }
         }
         results.checked.push_back(c);
     }
@@ -213,7 +222,7 @@ int checkCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     if (historyFailed) return statusError;
     for (const Checked& c : results.checked)
-        if (!c.error.empty()) return statusError;
+        if (!c.error.empty() || c.unchecked) return statusError;
     return results.lines.empty() ? statusClean : statusFound;
 }
 

@@ -22,6 +22,9 @@ struct Checked {
     std::optional<std::string> report;  // the report written
     std::string error;
     std::vector<check::DrawingCount> drawings;  // the files looked at, per discipline
+    // Checked, but not to the end: a folder could not be read, or the report
+    // could not be written. The command fails as for an error.
+    bool unchecked = false;
 };
 
 struct Results {

@@ -58,13 +58,23 @@ void checkKeys(Session& s, Findings& f, const std::string& ini) {
 
 void checkUser(Session& s, Findings& f) {
     const std::string logon = s.platform.logonName();
+    const std::string table = f.path(s.paths.userTable());
     if (!s.platform.fileExists(s.paths.userTable())) {
-        f.problem("the user table " + f.path(s.paths.userTable()) + " does not exist");
-    } else if (s.settings.UserFolder.empty()) {
-        f.problem("the logon name \"" + logon + "\" has no row in " + f.path(s.paths.userTable()));
+        f.problem("the user table " + table + " does not exist");
     } else {
-        f.ok("the logon name \"" + logon + "\" has a row in " + f.path(s.paths.userTable()) + ": folder \"" +
-             s.settings.UserFolder + "\"");
+        const std::vector<std::string> folders = userTableFolders(s.platform, s.settings);
+        const std::string row = "the logon name \"" + logon + "\" has a row in " + table;
+        const std::string ignored = ": the row is ignored, as if the user were not listed";
+        for (const std::string& folder : folders) {
+            if (folder.empty()) f.problem(row + " with an empty folder" + ignored);
+            else if (!isUsableUserFolder(folder))
+                f.problem(row + " whose folder \"" + folder + "\" is not one folder name" + ignored);
+        }
+        if (!s.settings.UserFolder.empty())
+            f.ok(row + ": folder \"" + s.settings.UserFolder + "\"");
+        else
+            f.problem("the logon name \"" + logon + "\" has no " + (folders.empty() ? "" : "usable ") + "row in " +
+                      table);
     }
     f.ok("the saved choices of \"" + logon + "\" go to " + f.path(s.paths.userStateFolder()));
 }

@@ -15,9 +15,10 @@ enum class Format { Text, Json, Csv, Html };
 std::optional<Format> parseFormat(std::string_view word);
 
 // A JSON string literal: quotes and backslashes escaped, control characters
-// as escapes, other characters kept as UTF-8. Bytes that are not UTF-8 (a
-// file name on a POSIX file system may hold any) become U+FFFD, so that the
-// document stays valid.
+// as escapes, other characters kept as UTF-8. Text that is not UTF-8 (a file
+// name on a POSIX file system may hold any bytes) is taken in the ANSI code
+// page, Windows-1252, as text read from files is: the document stays valid
+// and distinct names stay distinct.
 std::string jsonString(std::string_view text);
 // A JSON object from members whose values are JSON texts already.
 std::string jsonObject(const std::vector<std::pair<std::string, std::string>>& members);
@@ -26,8 +27,9 @@ std::string jsonArray(const std::vector<std::string>& elements);
 // A string, or null when there is none.
 std::string jsonOptional(const std::optional<std::string>& text);
 
-// One CSV record ending with CR LF; a field holding a comma, a double quote,
-// CR or LF is quoted, its double quotes doubled.
+// One CSV record ending with CR LF, in UTF-8 (a field that is not UTF-8 is
+// taken in Windows-1252, as for JSON); a field holding a comma, a double
+// quote, CR or LF is quoted, its double quotes doubled.
 std::string csvRecord(const std::vector<std::string>& fields);
 
 }  // namespace trv::cli

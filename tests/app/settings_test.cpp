@@ -236,7 +236,12 @@ TEST_F(LoadSettingsTest, TheUsersFolder) {
         {"\"tester\",\"t\"", "RESOURCES", "projects", "projects\\t", "projects/t", ""},  // other letter case
         {nullptr, "resources", "new", "new\\", "new", ""},
         {"\"tester\",\"tester\"", "resources", "missing", "missing\\tester", "", "missing"},
-        {"\"tester\",\"deep\\er\"", "resources", "projects", "projects\\deep\\er", "", "projects/deep"},
+        // A folder that is not one plain folder name is no row: as for an unlisted user.
+        {"\"tester\",\"deep\\er\"", "resources", "projects", "projects\\", "projects", "projects/deep"},
+        {"\"tester\",\"../../escape\"", "resources", "projects", "projects\\", "projects", "escape"},
+        {"\"tester\",\"..\"", "resources", "projects", "projects\\", "projects", ""},
+        {"\"tester\",\"C:\"", "resources", "projects", "projects\\", "projects", "projects/C:"},
+        {"\"tester\",\"ok\"\r\n\"tester\",\"/abs\"", "resources", "projects", "projects\\ok", "projects/ok", ""},
         {"\"tester\",\"taken\"", "resources", "projects", "projects\\taken", "", ""},  // a file in its place
     };
     for (const auto& c : cases) {

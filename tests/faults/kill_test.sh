@@ -3,8 +3,11 @@
 # choices, and while it copies a large sheet template, then checks what a
 # killed program may never leave: a saved choice file that is not whole (the
 # old content or the new one), a drawing that is not the whole template under
-# its name, or a temporary file that outlives the next run.
+# its name, or a temporary file that outlives the next run. Then kills a
+# project creation at each of its system calls in turn (with strace; skipped
+# without it) and checks the record, the projects list and the style sheet.
 #   kill_test.sh TRV-CLI WORK-FOLDER [ROUNDS]
+# TRV_KILL_ONLY_CREATION=1 runs the project creation's kill points alone.
 set -euo pipefail
 cli=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 work=$2
@@ -136,7 +139,7 @@ make_office "$W"
         echo 'set txtfacilitynb 02'
     done
 } > "$W/choices.txt"
-kill_rounds "saved choices" "$W/choices.txt" check_saved_choices
+[[ -n ${TRV_KILL_ONLY_CREATION:-} ]] || kill_rounds "saved choices" "$W/choices.txt" check_saved_choices
 
 # ---- a large sheet template copied ----
 
@@ -174,8 +177,85 @@ check_drawings() {
         fi
     done
 }
-kill_rounds "sheet copy" "$W/copy.txt" check_drawings
-echo "sheet copy: $copied whole drawings made"
+[[ -n ${TRV_KILL_ONLY_CREATION:-} ]] || kill_rounds "sheet copy" "$W/copy.txt" check_drawings
+[[ -n ${TRV_KILL_ONLY_CREATION:-} ]] || echo "sheet copy: $copied whole drawings made"
+
+# ---- project creation killed at every system call ----
+
+# strace stops the program at the entry of the K-th call of one system call
+# and sends SIGKILL: every call of a whole creation is a kill point in turn.
+# After each, the record is absent or whole (never empty or cut short), the
+# projects list is as it was or has the whole new line, the style sheet is
+# absent or whole, and a code left without its record can still be created.
+kill_points_of_creation() {
+    W=$work/creation
+    export W
+    rm -rf "$W"
+    mkdir -p "$W"
+    make_office "$W"
+    printf '"Harbour Works Unit","HWU"\r\n' > "$W/resources/Units.txt"
+    printf 'sheet template\r\n' > "$W/sheet_templates/KLV_TEMPLATE.dwg"
+    rm "$W/resources/projectscodes/KLV-13000-C000.txt"
+    printf 'click cmdnewproj\ntype frmfacilprojcode.txtprojname "Race Project"\nclick frmfacilprojcode.cmdcreateintprojcode\n' \
+        > "$W/create.txt"
+    cp -a "$W/resources" "$W/pristine"
+    local r=$W/resources record list sheet state points=0 line
+    record=$r/projectscodes/KLV-13000-C000.txt
+    list=$r/klvprojects.txt
+    sheet=$r/style_sheets/KLV-13000-C000.dwg
+    line='"KLV-13000-C000","RACE PROJECT","KLV-13000-C000"'$'\r'
+    declare -A states=()
+    # The leak checker of a sanitizer build cannot work under ptrace.
+    create() {
+        (cd "$W" && ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$@" "$cli" play "$W/create.txt" \
+            --ini "$W/trv.ini" --user tester) > "$W/out.txt" 2>&1
+    }
+    if ! create strace -f -qq -o "$W/trace.txt"; then
+        fail "project creation under strace failed: $(cat "$W/out.txt")"
+        return
+    fi
+    local name count k
+    while read -r count name; do
+        for ((k = 1; k <= count; k++)); do
+            rm -rf "$r"
+            cp -a "$W/pristine" "$r"
+            create strace -f -qq -o /dev/null -e "inject=$name:signal=SIGKILL:when=$k" 2> /dev/null || true
+            points=$((points + 1))
+            state=
+            if [[ -e $record ]]; then
+                printf '"KLV-13000-C000","RACE PROJECT"\r\n' | cmp -s - "$record" ||
+                    fail "$name #$k: the record is not whole: $(od -An -c "$record" | tr -s ' ' | head -c 200)"
+                state=record
+            fi
+            if [[ "$(cat "$W/pristine/klvprojects.txt" 2> /dev/null)" != "$(cat "$list" 2> /dev/null)" ]]; then
+                [[ "$(cat "$W/pristine/klvprojects.txt" 2> /dev/null)$line" == "$(cat "$list")" ]] ||
+                    fail "$name #$k: the projects list is neither as it was nor with the whole new line"
+                [[ -n $state ]] || fail "$name #$k: a list line without its record"
+                state="$state, list line"
+            fi
+            if [[ -e $sheet ]]; then
+                cmp -s "$W/sheet_templates/KLV_TEMPLATE.dwg" "$sheet" || fail "$name #$k: the style sheet is not whole"
+                state="$state, style sheet"
+            fi
+            state=${state#, }
+            states[${state:-nothing}]=$((${states[${state:-nothing}]:-0} + 1))
+            if [[ -z $state ]]; then
+                create || true
+                grep -q 'Success : Project is created : KLV-13000-C000.dwg' "$W/out.txt" ||
+                    fail "$name #$k: the code cannot be created after the kill: $(cat "$W/out.txt")"
+            fi
+        done
+    done < <(awk '{ sub(/\(.*/, "", $2); print $2 }' "$W/trace.txt" | sort | uniq -c)
+    echo "project creation: $points kill points; left behind:"
+    for state in "${!states[@]}"; do echo "  ${states[$state]} x $state"; done
+}
+if ! command -v strace > /dev/null; then
+    echo "SKIPPED: project creation killed at every system call: strace is not installed"
+elif ! strace -qq -o /dev/null true 2> /dev/null; then
+    echo "SKIPPED: project creation killed at every system call: strace cannot trace here"
+else
+    kill_points_of_creation
+fi
 
 if ((failures > 0)); then
     echo "$failures failure(s); TRV_KILL_SEED=$seed repeats the kills; the offices are kept in $work"

@@ -10,7 +10,9 @@
 # prints and expected-status its exit status when not 0); optionally
 # script-N.txt and expected-N.txt for runs N = 2, 3, ..., each after its
 # between-N.sh when there is one (the world changing between two steps);
-# setup.sh, run as root in the office after it is laid out; check.sh, run as
+# setup.sh, run as root in the office after it is laid out (exit 77 skips the
+# case where it cannot make its world; a drive it mounts in the office is
+# unmounted at the end); check.sh, run as
 # root in the office at the end. The office is a scratch folder the user owns,
 # shown as <office> in the transcripts. Every run has a time limit: a hang fails.
 #   run_as_user.sh TRV-CLI CASE-FOLDER
@@ -58,7 +60,14 @@ fi
 W=$(mktemp -d "${TMPDIR:-/tmp}/trv-fault.XXXXXX")
 export W
 chmod 755 "$W"
+# A case's set-up may mount a small drive in the office (a full drive); it
+# goes at the end, also when the office is kept.
+unmount_drives() {
+    while read -r mounted; do umount "$mounted" 2> /dev/null || true; done < <(
+        awk -v w="$W/" 'index($2, w) == 1 { print $2 }' /proc/self/mounts 2> /dev/null | sort -r)
+}
 cleanup() {
+    unmount_drives
     chmod -R u+rwX "$W" 2> /dev/null || true
     rm -rf "$W"
 }
@@ -80,8 +89,17 @@ if [[ $probe == 126 || $probe == 127 ]]; then
     cleanup
     exit 77
 fi
+# A set-up that cannot make its world (no root to mount a drive) skips the
+# case with exit 77 and says why.
 if [[ -f "$case_dir/setup.sh" ]]; then
+    set +e
     (cd "$W" && bash -e "$case_dir/setup.sh")
+    status=$?
+    set -e
+    if [[ $status != 0 ]]; then
+        cleanup
+        exit "$status"
+    fi
 fi
 
 fail=0
@@ -129,6 +147,7 @@ fi
 if [[ $fail == 0 ]]; then
     cleanup
 else
+    unmount_drives
     echo "the office is kept in $W"
 fi
 exit $fail

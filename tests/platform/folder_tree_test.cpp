@@ -68,6 +68,33 @@ TEST_F(FolderTree, CopyReplacesTheWholeTargetOrLeavesEverythingAsItWas) {
     EXPECT_EQ(dir.entries("dst"), (std::set<std::string>{"fresh.txt", "short.txt", "taken.txt"}));
 }
 
+TEST_F(FolderTree, ATreeCopyNamesItsFileAsToldAndReplacesOnlyWhenTold) {
+    dir.write("src/new.txt", "new");
+    dir.write("dst/old.txt", "old");
+    dir.mkdir("dst/folder.txt");
+    struct Case {
+        const char* name;
+        std::string to;  // relative, '/' between folders
+        bool replace;
+        CopyOutcome outcome;
+        const char* left;  // what the target holds afterwards
+    };
+    const Case cases[] = {
+        {"a free name", "dst/fresh.txt", false, CopyOutcome::Copied, "new"},
+        {"a name taken meanwhile", "dst/old.txt", false, CopyOutcome::TargetExists, "old"},
+        {"a file to replace", "dst/fresh.txt", true, CopyOutcome::Copied, "new"},
+        {"a folder in the file's place", "dst/folder.txt", true, CopyOutcome::Failed, nullptr},
+        {"a missing folder", "none/x.txt", false, CopyOutcome::Failed, nullptr},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(platform.copyFileAs(winPath(dir, "src\\new.txt"), dir / c.to, c.replace), c.outcome) << c.name;
+        if (c.left) {
+            EXPECT_EQ(dir.read(c.to), c.left) << c.name;
+        }
+    }
+    EXPECT_EQ(dir.entries("dst"), (std::set<std::string>{"folder.txt", "fresh.txt", "old.txt"}));
+}
+
 TEST_F(FolderTree, IdentityIsTheSameForEveryPathToOneFolderOnly) {
     dir.mkdir("Resources/AEC");
     dir.mkdir("Resources/Other");
@@ -89,7 +116,7 @@ TEST_F(FolderTree, LinksToFoldersAreToldApartAndNeverTakenForFolders) {
     fs::create_symlink(dir.path() / "tree" / "real" / "file.txt", dir.path() / "tree" / "real" / "to-file");
     fs::create_symlink(dir.path() / "tree" / "gone", dir.path() / "tree" / "real" / "dangling");
     const std::vector<std::pair<std::string, Kind>> expected = {
-        {"dangling", Kind::File}, {"file.txt", Kind::File}, {"to-file", Kind::File}, {"up", Kind::FolderLink}};
+        {"dangling", Kind::FileLink}, {"file.txt", Kind::File}, {"to-file", Kind::FileLink}, {"up", Kind::FolderLink}};
     EXPECT_EQ(entries(winPath(dir, "tree\\real")), expected);
     EXPECT_TRUE(platform.copyFileReplacing(winPath(dir, "tree\\real\\to-file"), winPath(dir, "copy.txt")));
     EXPECT_EQ(dir.read("copy.txt"), "f");

@@ -309,10 +309,14 @@ TEST_F(PlatformContract, AppendToFileAddsAtTheEndOfTheFileFoundInAnyCase) {
     platform.appendToFile(winPath(dir, "klvprojects.txt"), "\"A\"\r\n");
     platform.appendToFile(winPath(dir, "KLVPROJECTS.TXT"), "\"B\"\r\n");
     EXPECT_EQ(dir.read("klvprojects.txt"), "\"A\"\r\n\"B\"\r\n");
+    // A last line without its end gets one first: the new line is never glued on.
+    dir.write("torn.txt", "\"A\"\r\n\"B");
+    platform.appendToFile(winPath(dir, "torn.txt"), "\"C\"\r\n");
+    EXPECT_EQ(dir.read("torn.txt"), "\"A\"\r\n\"B\r\n\"C\"\r\n");
     dir.mkdir("folder.txt");
     EXPECT_THROW(platform.appendToFile(winPath(dir, "folder.txt"), "x"), RuntimeFailure);
     EXPECT_THROW(platform.appendToFile(winPath(dir, "missing\\x.txt"), "x"), RuntimeFailure);
-    EXPECT_EQ(dir.entries(), (std::set<std::string>{"klvprojects.txt", "folder.txt"}));
+    EXPECT_EQ(dir.entries(), (std::set<std::string>{"klvprojects.txt", "torn.txt", "folder.txt"}));
 }
 
 TEST_F(PlatformContract, ReplaceWithCopyReplacesWholeOrNotAtAll) {

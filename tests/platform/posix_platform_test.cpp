@@ -101,6 +101,31 @@ TEST_F(PosixPlatform, ACopyThatFailsPartWayRemovesOnlyItsOwnPartialFile) {
 #endif
 }
 
+// An append that the drive cannot take whole (here the file size limit, as a
+// full drive would) leaves the file as it was, not with half a line.
+TEST_F(PosixPlatform, AnAppendThatFailsPartWayLeavesTheFileAsItWas) {
+#ifndef _WIN32
+    const std::string list(4000, 'L');
+    dir.write("klvprojects.txt", list + "\r\n");
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = old;
+    limited.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+    bool failed = false;
+    try {
+        platform.appendToFile(winPath(dir, "klvprojects.txt"), "\"KLV-13777-C000\",\"" + std::string(200, 'N') + "\"\r\n");
+    } catch (const RuntimeFailure&) {
+        failed = true;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(dir.read("klvprojects.txt"), list + "\r\n");
+#endif
+}
+
 // A copy killed part-way (by the signal of the file size limit) leaves no
 // drawing, not even a partial one, under the drawing's name: only a temporary
 // file that no listing shows and that the next copy into the folder removes

@@ -1,0 +1,2 @@
+set -e
+[ "$(ls -A resources/AEC_Resources)" = symbol.dwg ]
