@@ -92,6 +92,19 @@ void ensureProjectFolders(Platform& platform, const OfficePaths& paths, const st
     }
 }
 
+namespace {
+
+// The project as accepting the code box would save it for the window's
+// later commands: the code as typed, upper-cased, with the record's name and
+// internal code. The drawing goes to that code's folders, as the window's copy
+// does, also when the record's own code differs from its file name.
+Project asAccepted(Project record, const std::string& codeBox) {
+    record.code = toUpper(codeBox);
+    return record;
+}
+
+}  // namespace
+
 std::string modeltypecode1(Platform& platform, const OfficePaths& paths, const std::string& modelType) {
     return catalogue::modelTypeCodeIn(platform.readTextFile(paths.modelCodeFile()), modelType);
 }
@@ -138,6 +151,8 @@ ModelNameComposition composeModelFileName(Platform& platform, const OfficePaths&
         // saved, also when the code box names another.
         if (!r.codeBox.empty() && r.namedProject == NamedProject::Saved)
             c.project = currentProjectOrThrow(platform, paths);
+        else if (!r.codeBox.empty())
+            c.project = asAccepted(c.project, r.codeBox);
         if (charCount(c.userCode) != 5) c.userCode = "00-00";
         const std::string name = naming::composeModelName(c.project.internalCode, r.facility,
                                                           catalogue::disciplineCodeOf(r.discipline), modelTypeCode,
@@ -196,6 +211,8 @@ SheetNameComposition composeSheetFileName(Platform& platform, const OfficePaths&
 
         if (r.codeBox.empty() || r.namedProject == NamedProject::Saved)
             c.project = currentProjectOrThrow(platform, paths);
+        else
+            c.project = asAccepted(c.project, r.codeBox);
         const std::string base = naming::sheetNameBase(c.project.internalCode, r.facility,
                                                        catalogue::disciplineCodeOf(r.discipline), r.sheetTypeIndex);
         std::string number = r.sheetNumber;

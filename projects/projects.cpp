@@ -82,7 +82,7 @@ ProjectLookup lookUpProject(Platform& platform, const OfficePaths& paths, const 
         // The project is the one of the record's file name, which the
         // project folders and the naming check go by; its first field is the
         // internal code the names carry, even where it differs from the file name.
-        lookup.project = {lookup.project.code, fields[1], fields[0]};
+        lookup.project = {fields[0], fields[1], fields[0]};
         lookup.result = ProjectLookup::Result::Found;
     } catch (const std::exception&) {
         lookup.result = ProjectLookup::Result::Unreadable;
