@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QImage>
 #include <QFile>
 #include <QMessageBox>
 #include <QPixmap>
@@ -123,6 +125,21 @@ bool waitUntilPainted(QWidget* window) {
     return !late;
 }
 
+// The share of pixels that differ between two pictures of one window (1
+// when their sizes differ).
+double differingShare(const QPixmap& a, const QPixmap& b) {
+    const QImage x = a.toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.toImage().convertToFormat(QImage::Format_RGB32);
+    if (x.size() != y.size() || x.isNull()) return 1.0;
+    qint64 differ = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
+        const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col) differ += (p[col] & 0xFFFFFF) != (q[col] & 0xFFFFFF);
+    }
+    return double(differ) / (double(x.width()) * x.height());
+}
+
 // The screenshots of `snap`, and the windows that show without the script
 // naming them: message boxes and the progress window.
 class Snapshots {
@@ -173,13 +190,24 @@ private:
         window->raise();
         if (!waitUntilPainted(window))
             return problem(name, "the window was not painted in front of the others within ten seconds");
-        QScreen* screen = window->screen();
-        const QPixmap shot = screen ? screen->grabWindow(window->winId()) : QPixmap();
+        // The window as the screen shows it, beside the window as it draws
+        // itself: a window the display does not show keeps whatever was
+        // there before. A change still on its way to the display (the focus
+        // frame of a window just made active) is waited for, a little.
+        QPixmap shot;
+        QPixmap drawn;
+        QElapsedTimer waited;
+        waited.start();
+        for (;;) {
+            QScreen* screen = window->screen();
+            shot = screen ? screen->grabWindow(window->winId()) : QPixmap();
+            drawn = window->grab();
+            if (shot.isNull() || differingShare(shot, drawn) < 0.005 || waited.elapsed() > 3000) break;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
         const QString file = QDir(folder_).filePath(QString::fromStdString(name));
         if (shot.isNull() || !shot.save(file + QStringLiteral(".png"))) return problem(name, "no screenshot was taken");
-        // The window as it draws itself, beside what the screen shows of it:
-        // a window the display does not show keeps whatever was there before.
-        if (!window->grab().save(file + QStringLiteral(".drawn.png"))) return problem(name, "cannot draw the window");
+        if (!drawn.save(file + QStringLiteral(".drawn.png"))) return problem(name, "cannot draw the window");
         const qreal ratio = window->devicePixelRatioF();
         const QPoint at = window->mapToGlobal(QPoint(0, 0)) * ratio;
         QFile rect(file + QStringLiteral(".rect"));
