@@ -9,12 +9,6 @@
 
 namespace trv::cli {
 
-std::string ScriptSystem::settingsFile() {
-    return settingsFile_.empty() ? NativePlatform::settingsFile() : settingsFile_;
-}
-
-std::string ScriptSystem::logonName() { return userSet_ ? user_ : NativePlatform::logonName(); }
-
 void ScriptInteraction::message(const std::string& text) { out_ << "message: " << escapeLineBreaks(text) << '\n'; }
 
 void ScriptInteraction::chooseProgramFor(const std::string& path) {

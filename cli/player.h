@@ -23,29 +23,19 @@ namespace trv::cli {
 
 // The operating system as trv-cli runs it: the real file system, with the
 // shell's operations written to the transcript instead (nothing is really
-// opened or started), and the configuration file and logon name that the
-// command line names.
+// opened or started); the command line names the configuration file and
+// logon name (NativePlatform::setSettingsFile, setUserName).
 class ScriptSystem : public NativePlatform {
 public:
     explicit ScriptSystem(std::ostream& out) : out_(out) {}
 
-    void setSettingsFile(std::string path) { settingsFile_ = std::move(path); }
-    void setUserName(std::string user) {
-        user_ = std::move(user);
-        userSet_ = true;
-    }
     void setShellResult(int result) { shellResult_ = result; }
 
-    std::string settingsFile() override;
-    std::string logonName() override;
     int openDocument(const std::string& path) override;
     void startProgram(const std::string& program, const std::string& argument) override;
 
 private:
     std::ostream& out_;
-    std::string settingsFile_;
-    std::string user_;
-    bool userSet_ = false;
     int shellResult_ = 42;
 };
 

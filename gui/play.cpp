@@ -1,10 +1,10 @@
 #include "gui/play.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
@@ -17,6 +17,7 @@
 #include <map>
 #include <memory>
 
+#include "cli/command_line.h"
 #include "cli/player.h"
 #include "gui/gui_interaction.h"
 #include "gui/qt_driver.h"

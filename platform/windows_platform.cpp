@@ -436,7 +436,7 @@ CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::st
     return ok && nameTaken(error, target) ? CopyOutcome::TargetExists : CopyOutcome::Failed;
 }
 
-std::string NativePlatform::logonName() {
+std::string NativePlatform::systemLogonName() {
     wchar_t name[257];  // the longest logon name and its NUL
     DWORD size = static_cast<DWORD>(std::size(name));
     if (!::GetUserNameW(name, &size) || size == 0) return {};
