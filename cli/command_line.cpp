@@ -1,7 +1,5 @@
 #include "cli/command_line.h"
 
-#include "cli/options.h"
-
 #include <filesystem>
 #include <fstream>
 
@@ -36,24 +34,6 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
 #else
     return {argv + 1, argv + argc};
 #endif
-}
-
-std::optional<PlayCommand> parsePlayCommand(const std::vector<std::string>& args, bool takesScreenshots) {
-    PlayCommand command;
-    std::vector<std::string> rest;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (takesScreenshots && args[i] == "--screenshots" && i + 1 < args.size()) {
-            command.screenshots = args[++i];
-        } else {
-            rest.push_back(args[i]);
-        }
-    }
-    const Invocation call = parseArguments(rest);
-    if (call.action != Invocation::Action::Play) return std::nullopt;
-    command.script = call.script;
-    command.ini = call.ini;
-    command.user = call.user;
-    return command;
 }
 
 std::optional<std::vector<std::string>> readScript(const std::string& path) {

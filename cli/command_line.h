@@ -11,17 +11,6 @@ namespace trv::cli {
 // wide command line holds every character.
 std::vector<std::string> utf8Arguments(int argc, char** argv);
 
-// `play SCRIPT [--ini PATH] [--user NAME]`, and `--screenshots DIR` where
-// the front end takes screenshots.
-struct PlayCommand {
-    std::string script;
-    std::optional<std::string> ini;
-    std::optional<std::string> user;
-    std::optional<std::string> screenshots;
-};
-// Nothing when the arguments are no such command.
-std::optional<PlayCommand> parsePlayCommand(const std::vector<std::string>& args, bool takesScreenshots = false);
-
 // The lines of a script file; nothing when it cannot be read.
 std::optional<std::vector<std::string>> readScript(const std::string& path);
 

@@ -46,11 +46,11 @@ int main(int argc, char** argv) {
     }
     trv::cli::ScriptSystem platform(std::cout);
     trv::cli::ScriptInteraction interaction(platform, std::cout);
-    if (call.ini) platform.setSettingsFile(*call.ini);
-    if (call.user) platform.setUserName(*call.user);
-    const auto lines = trv::cli::readScript(call.script);
+    if (call.play.ini) platform.setSettingsFile(*call.play.ini);
+    if (call.play.user) platform.setUserName(*call.play.user);
+    const auto lines = trv::cli::readScript(call.play.script);
     if (!lines) {
-        std::cerr << "trv-cli: cannot read " << call.script << '\n';
+        std::cerr << "trv-cli: cannot read " << call.play.script << '\n';
         return 2;
     }
 

@@ -16,13 +16,47 @@ bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
 }  // namespace
 
+std::optional<std::string> Arguments::value(const std::string& option) const {
+    const auto it = values.find(option);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+}
+
+std::variant<Arguments, ArgumentError> readArguments(const std::vector<std::string>& args,
+                                                     const Syntax& syntax) {
+    using Kind = ArgumentError::Kind;
+    Arguments a;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (isHelp(word)) {
+            Arguments help;
+            help.help = true;
+            return help;
+        }
+        if (syntax.valued.count(word)) {
+            if (i + 1 == args.size()) return ArgumentError{Kind::NeedsValue, word};
+            if (a.values.count(word) && !syntax.lastValueWins) return ArgumentError{Kind::GivenTwice, word};
+            a.values[word] = args[++i];
+        } else if (syntax.flags.count(word)) {
+            a.flags.insert(word);
+        } else if (word.size() > 1 && word.starts_with("-")) {
+            return ArgumentError{Kind::UnknownOption, word};
+        } else if (a.words.size() == syntax.maxWords) {
+            return ArgumentError{Kind::ExtraWord, word};
+        } else {
+            a.words.push_back(word);
+        }
+    }
+    return a;
+}
+
 std::optional<std::string> argumentNotText(const std::vector<std::string>& args) {
     for (const auto& arg : args)
         if (!isValidUtf8(arg)) return std::string("trv-cli: an argument is not valid UTF-8 text");
     return std::nullopt;
 }
 
-Invocation parseArguments(const std::vector<std::string>& args) {
+Invocation parseArguments(const std::vector<std::string>& args, bool takesScreenshots) {
     if (auto refusal = argumentNotText(args)) {
         Invocation i;
         i.error = std::move(*refusal);
@@ -43,28 +77,29 @@ Invocation parseArguments(const std::vector<std::string>& args) {
         return failure((command.starts_with("-") ? "unknown option '" : "unknown command '") + command + "'");
     }
 
-    bool haveScript = false;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (isHelp(arg)) {
-            Invocation help;
-            help.action = Invocation::Action::PlayHelp;
-            return help;
+    Syntax play{{"--ini", "--user"}, {}, 1, true};
+    if (takesScreenshots) play.valued.insert("--screenshots");
+    const auto read = readArguments({args.begin() + 1, args.end()}, play);
+    if (const auto* error = std::get_if<ArgumentError>(&read)) {
+        switch (error->kind) {
+            case ArgumentError::Kind::NeedsValue:
+                return failure(error->word + " needs a value");
+            case ArgumentError::Kind::ExtraWord:
+                return failure("play takes one script, not also '" + error->word + "'");
+            case ArgumentError::Kind::GivenTwice:
+            case ArgumentError::Kind::UnknownOption:
+                break;
         }
-        if (arg == "--ini" || arg == "--user") {
-            if (i + 1 == args.size()) return failure(arg + " needs a value");
-            (arg == "--ini" ? result.ini : result.user) = args[++i];
-        } else if (arg.size() > 1 && arg.starts_with("-")) {
-            return failure("unknown option '" + arg + "'");
-        } else if (haveScript) {
-            return failure("play takes one script, not also '" + arg + "'");
-        } else {
-            result.script = arg;
-            haveScript = true;
-        }
+        return failure("unknown option '" + error->word + "'");
     }
-    if (!haveScript) return failure("play needs a script");
+    const Arguments& a = std::get<Arguments>(read);
+    if (a.help) {
+        result.action = Invocation::Action::PlayHelp;
+        return result;
+    }
+    if (a.words.empty()) return failure("play needs a script");
     result.action = Invocation::Action::Play;
+    result.play = {a.words[0], a.value("--ini"), a.value("--user"), a.value("--screenshots")};
     return result;
 }
 

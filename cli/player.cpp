@@ -9,12 +9,6 @@
 
 namespace trv::cli {
 
-std::string ScriptSystem::settingsFile() {
-    return settingsFile_.empty() ? NativePlatform::settingsFile() : settingsFile_;
-}
-
-std::string ScriptSystem::logonName() { return userSet_ ? user_ : NativePlatform::logonName(); }
-
 void ScriptInteraction::message(const std::string& text) { out_ << "message: " << escapeLineBreaks(text) << '\n'; }
 
 void ScriptInteraction::chooseProgramFor(const std::string& path) {
@@ -40,12 +34,6 @@ void ScriptSystem::startProgram(const std::string& program, const std::string& a
 namespace {
 
 using ui::ControlKind;
-
-bool isList(ControlKind k) {
-    return k == ControlKind::ComboBox || k == ControlKind::PickList || k == ControlKind::ListBox;
-}
-
-bool acceptsTyping(ControlKind k) { return k == ControlKind::TextBox || k == ControlKind::ComboBox; }
 
 // "CONTROL" names a control of the main window, "WINDOW.CONTROL" one of another window.
 std::pair<std::string, std::string> splitControlName(const std::string& name) {
@@ -78,6 +66,20 @@ Player::Player(ui::Application& app, ScriptSystem& system, ScriptInteraction& in
       ownDriver_(driver ? nullptr : std::make_unique<ModelDriver>(app)),
       driver_(driver ? *driver : *ownDriver_) {
     interaction.setModalRunner([this](const std::string& name) { runModal(name); });
+    // The script's words: the name, the words after it, what it does.
+    static const struct {
+        const char* name;
+        std::size_t words;
+        std::string (Player::*run)(const Words&);
+    } builtIn[] = {
+        {"shell", 1, &Player::shell},   {"close", 1, &Player::close}, {"click", 1, &Player::click},
+        {"choose", 2, &Player::choose}, {"type", 2, &Player::type},   {"set", 2, &Player::set},
+        {"clear", 1, &Player::clear},   {"print", 1, &Player::print}, {"items", 1, &Player::items},
+        {"expect", 2, &Player::expect},
+    };
+    for (const auto& command : builtIn)
+        addCommand(command.name, command.words,
+                   [this, run = command.run](const Words& words) { return (this->*run)(words); });
 }
 
 void Player::addCommand(const std::string& name, std::size_t words, Command command) {
@@ -158,113 +160,135 @@ Control* Player::findControl(const std::string& name) {
     return c;
 }
 
-void Player::execute(const std::vector<std::string>& words) {
+void Player::execute(const Words& words) {
     if (words.empty()) return;
-    const std::string& cmd = words[0];
-    auto need = [&](std::size_t n) {
-        if (words.size() != n) {
-            error(cmd + " takes " + std::to_string(n - 1) + " word(s)");
-            return false;
-        }
-        return true;
-    };
-    auto kindOf = [&](const std::string& name) {
-        const auto [windowName, controlName] = splitControlName(name);
-        const ui::WindowDescription* desc = app_.desc(windowName);
-        const ui::ControlDescription* c = desc ? desc->find(controlName) : nullptr;
-        return c ? c->kind : ControlKind::Label;
-    };
-
-    if (cmd == "shell") {
-        if (!need(2)) return;
-        try {
-            system_.setShellResult(std::stoi(words[1]));
-        } catch (const std::exception&) {
-            error("shell takes a number");
-        }
+    const auto found = commands_.find(words[0]);
+    // A word that is no command is taken for one on a control, so that a
+    // control name that is wrong too is what the error names.
+    const std::size_t taken = found == commands_.end() ? 1 : found->second.words;
+    if (words.size() != taken + 1) return error(words[0] + " takes " + std::to_string(taken) + " word(s)");
+    if (found == commands_.end()) {
+        if (findControl(words[1])) error("unknown command " + words[0]);
         return;
     }
-    if (cmd == "close") {
-        if (!need(2)) return;
-        if (!app_.window(words[1])) return error("unknown window " + words[1]);
-        driver_.close(words[1]);
-        return;
-    }
-    if (const auto own = commands_.find(cmd); own != commands_.end()) {
-        if (!need(own->second.first + 1)) return;
-        const std::string failure = own->second.second(words);
-        if (!failure.empty()) error(failure);
-        return;
-    }
+    const std::string failure = found->second.run(words);
+    if (!failure.empty()) error(failure);
+}
 
-    const bool takesText = cmd == "choose" || cmd == "type" || cmd == "set" || cmd == "expect";
-    if (takesText ? !need(3) : !need(2)) return;
-    if (cmd == "print" && words[1].find('.') == std::string::npos && app_.window(words[1])) {
-        const WindowModel* w = app_.window(words[1]);
-        out_ << words[1] << (w->visible ? " is shown" : w->loaded ? " is hidden" : " is not loaded") << '\n';
-        return;
+std::optional<ScriptControl> Player::target(const std::string& name, bool byUser) {
+    Control* c = findControl(name);
+    if (!c) return std::nullopt;
+    const auto [windowName, controlName] = splitControlName(name);
+    const ui::WindowDescription* desc = app_.desc(windowName);
+    const ui::ControlDescription* d = desc ? desc->find(controlName) : nullptr;
+    if (byUser) {
+        if (!app_.window(windowName)->visible) {
+            error(name + ": its window is not on show");
+            return std::nullopt;
+        }
+        if (!c->visible) {
+            error(name + " is hidden");
+            return std::nullopt;
+        }
     }
-    Control* c = findControl(words[1]);
-    if (!c) return;
-    const ControlKind kind = kindOf(words[1]);
-    const auto [windowName, controlName] = splitControlName(words[1]);
-    const ScriptControl target{windowName, controlName, *c, kind};
+    return ScriptControl{windowName, controlName, *c, d ? d->kind : ControlKind::Label};
+}
 
-    // What the user does needs the control on screen; code (set, clear) does not.
-    if (cmd == "click" || cmd == "choose" || cmd == "type") {
-        const WindowModel* w = app_.window(windowName);
-        if (!w->visible) return error(words[1] + ": its window is not on show");
-        if (!c->visible) return error(words[1] + " is hidden");
+std::string Player::shell(const Words& words) {
+    try {
+        system_.setShellResult(std::stoi(words[1]));
+    } catch (const std::exception&) {
+        return "shell takes a number";
     }
+    return {};
+}
 
-    if (cmd == "click") {
-        driver_.click(target);
-    } else if (cmd == "choose") {
-        const auto& items = c->items();
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (items[i] == words[2]) {
-                driver_.choose(target, static_cast<int>(i));
-                return;
-            }
+std::string Player::close(const Words& words) {
+    if (!app_.window(words[1])) return "unknown window " + words[1];
+    driver_.close(words[1]);
+    return {};
+}
+
+std::string Player::click(const Words& words) {
+    if (const auto c = target(words[1], true)) driver_.click(*c);
+    return {};
+}
+
+std::string Player::choose(const Words& words) {
+    const auto c = target(words[1], true);
+    if (!c) return {};
+    const auto& items = c->model.items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == words[2]) {
+            driver_.choose(*c, static_cast<int>(i));
+            return {};
         }
-        error("no entry \"" + words[2] + "\" in " + words[1]);
-    } else if (cmd == "type") {
-        if (!acceptsTyping(kind)) return error(words[1] + " does not accept typing");
-        // One character at a time, each one a change.
-        const std::string& text = words[2];
-        for (std::size_t i = 0; i < text.size();) {
-            std::size_t len = 1;
-            const auto b = static_cast<unsigned char>(text[i]);
-            if (b >= 0xF0) len = 4;
-            else if (b >= 0xE0) len = 3;
-            else if (b >= 0xC0) len = 2;
-            driver_.typeCharacter(target, text.substr(i, len));
-            i += len;
-            if (app_.program().ended) return;
-        }
-    } else if (cmd == "set") {
-        driver_.setText(target, words[2]);
-    } else if (cmd == "clear") {
-        driver_.setText(target, "");
-    } else if (cmd == "print") {
-        out_ << words[1] << " = \"" << escapeLineBreaks(c->text()) << '"';
-        if (isList(kind)) out_ << " index=" << c->listIndex();
-        if (!c->visible) out_ << " hidden";
-        if (!c->enabled) out_ << " disabled";
-        out_ << '\n';
-    } else if (cmd == "items") {
-        const auto& items = c->items();
-        out_ << words[1] << " has " << items.size() << (items.size() == 1 ? " entry" : " entries") << '\n';
-        for (const auto& item : items) out_ << "  \"" << item << "\"\n";
-    } else if (cmd == "expect") {
-        if (c->text() != words[2]) {
-            out_ << "FAIL line " << lineNumber_ << ": " << words[1] << " is \"" << escapeLineBreaks(c->text())
-                 << "\", expected \"" << words[2] << "\"\n";
-            expectFailed_ = true;
-        }
-    } else {
-        error("unknown command " + cmd);
     }
+    return "no entry \"" + words[2] + "\" in " + words[1];
+}
+
+std::string Player::type(const Words& words) {
+    const auto c = target(words[1], true);
+    if (!c) return {};
+    if (!ui::acceptsTyping(c->kind)) return words[1] + " does not accept typing";
+    // One character at a time, each one a change.
+    const std::string& text = words[2];
+    for (std::size_t i = 0; i < text.size() && !app_.program().ended;) {
+        const std::size_t length = charLengthAt(text, i);
+        driver_.typeCharacter(*c, text.substr(i, length));
+        i += length;
+    }
+    return {};
+}
+
+std::string Player::set(const Words& words) {
+    if (const auto c = target(words[1], false)) driver_.setText(*c, words[2]);
+    return {};
+}
+
+std::string Player::clear(const Words& words) {
+    if (const auto c = target(words[1], false)) driver_.setText(*c, "");
+    return {};
+}
+
+std::string Player::print(const Words& words) {
+    if (words[1].find('.') == std::string::npos) {
+        if (const WindowModel* w = app_.window(words[1])) {
+            out_ << words[1]
+                 << (w->visible  ? " is shown"
+                     : w->loaded ? " is hidden"
+                                 : " is not loaded")
+                 << '\n';
+            return {};
+        }
+    }
+    const auto c = target(words[1], false);
+    if (!c) return {};
+    out_ << words[1] << " = \"" << escapeLineBreaks(c->model.text()) << '"';
+    if (ui::isListKind(c->kind)) out_ << " index=" << c->model.listIndex();
+    if (!c->model.visible) out_ << " hidden";
+    if (!c->model.enabled) out_ << " disabled";
+    out_ << '\n';
+    return {};
+}
+
+std::string Player::items(const Words& words) {
+    const auto c = target(words[1], false);
+    if (!c) return {};
+    const auto& items = c->model.items();
+    out_ << words[1] << " has " << items.size() << (items.size() == 1 ? " entry" : " entries") << '\n';
+    for (const auto& item : items) out_ << "  \"" << item << "\"\n";
+    return {};
+}
+
+std::string Player::expect(const Words& words) {
+    const auto c = target(words[1], false);
+    if (c && c->model.text() != words[2]) {
+        out_ << "FAIL line " << lineNumber_ << ": " << words[1] << " is \""
+             << escapeLineBreaks(c->model.text()) << "\", expected \"" << words[2] << "\"\n";
+        expectFailed_ = true;
+    }
+    return {};
 }
 
 }  // namespace trv::cli

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,29 +23,19 @@ namespace trv::cli {
 
 // The operating system as trv-cli runs it: the real file system, with the
 // shell's operations written to the transcript instead (nothing is really
-// opened or started), and the configuration file and logon name that the
-// command line names.
+// opened or started); the command line names the configuration file and
+// logon name (NativePlatform::setSettingsFile, setUserName).
 class ScriptSystem : public NativePlatform {
 public:
     explicit ScriptSystem(std::ostream& out) : out_(out) {}
 
-    void setSettingsFile(std::string path) { settingsFile_ = std::move(path); }
-    void setUserName(std::string user) {
-        user_ = std::move(user);
-        userSet_ = true;
-    }
     void setShellResult(int result) { shellResult_ = result; }
 
-    std::string settingsFile() override;
-    std::string logonName() override;
     int openDocument(const std::string& path) override;
     void startProgram(const std::string& program, const std::string& argument) override;
 
 private:
     std::ostream& out_;
-    std::string settingsFile_;
-    std::string user_;
-    bool userSet_ = false;
     int shellResult_ = 42;
 };
 
@@ -113,10 +104,12 @@ public:
     Player(ui::Application& app, ScriptSystem& system, ScriptInteraction& interaction, std::ostream& out,
            ControlDriver* driver = nullptr);
 
-    // A command of the front end's own, taking `words` words after its name
-    // (the screenshots of trv.exe). The handler may report a script error
-    // by returning its text.
-    using Command = std::function<std::string(const std::vector<std::string>&)>;
+    // A script command: the words of its line (its name first) in, the text
+    // of a script error out (empty when it ran).
+    using Words = std::vector<std::string>;
+    using Command = std::function<std::string(const Words&)>;
+    // Adds a command taking `words` words after its name to the table the
+    // built-in ones are in (a front end's own, such as `snap`).
     void addCommand(const std::string& name, std::size_t words, Command command);
 
     // 0 when the script ran (or the program ended) and every expectation
@@ -127,17 +120,36 @@ private:
     // Runs lines until the end, the program's end or a script error; inside
     // a modal window, until that window is no longer on show.
     void run(const std::string* modalWindow);
-    void execute(const std::vector<std::string>& words);
+    void execute(const Words& words);
     void runModal(const std::string& windowName);
     Control* findControl(const std::string& name);
+    // The control a line names, or nothing once the reason is reported.
+    // What the user does (`byUser`) needs the control on screen; code does not.
+    std::optional<ScriptControl> target(const std::string& name, bool byUser);
     void error(const std::string& what);
+
+    // The built-in commands.
+    std::string shell(const Words& words);
+    std::string close(const Words& words);
+    std::string click(const Words& words);
+    std::string choose(const Words& words);
+    std::string type(const Words& words);
+    std::string set(const Words& words);
+    std::string clear(const Words& words);
+    std::string print(const Words& words);
+    std::string items(const Words& words);
+    std::string expect(const Words& words);
 
     ui::Application& app_;
     ScriptSystem& system_;
     std::ostream& out_;
     std::unique_ptr<ModelDriver> ownDriver_;
     ControlDriver& driver_;
-    std::map<std::string, std::pair<std::size_t, Command>> commands_;
+    struct TableEntry {
+        std::size_t words;
+        Command run;
+    };
+    std::map<std::string, TableEntry> commands_;
     std::vector<std::string> lines_;
     std::size_t next_ = 0;
     std::size_t lineNumber_ = 0;

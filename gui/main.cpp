@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/options.h"
 #include "gui/gui_interaction.h"
 #include "gui/play.h"
 #include "gui/renderer.h"
@@ -86,12 +87,12 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args = trv::cli::utf8Arguments(argc, argv);
     if (!args.empty() && args.front() == "play") {
         useParentConsole();
-        const auto command = trv::cli::parsePlayCommand(args, true);
-        if (!command) {
+        const auto call = trv::cli::parseArguments(args, true);
+        if (call.action != trv::cli::Invocation::Action::Play) {
             std::fputs("usage: trv play SCRIPT [--ini PATH] [--user NAME] [--screenshots DIR]\n", stderr);
             return 2;
         }
-        return trv::gui::play(*command);
+        return trv::gui::play(call.play);
     }
     if (argc > 1) {
         useParentConsole();

@@ -1,12 +1,12 @@
 #include "gui/play.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
@@ -19,6 +19,7 @@
 #include <map>
 #include <memory>
 
+#include "cli/command_line.h"
 #include "cli/player.h"
 #include "gui/gui_interaction.h"
 #include "gui/qt_driver.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/command_line.h"
+#include "cli/options.h"
 
 namespace trv::gui {
 

@@ -51,12 +51,9 @@ QStringList itemsOf(const QListWidget& list) {
     return items;
 }
 
-// The colour of the organisation's banners and logo.
-const QColor bannerColour(0x1f, 0x3a, 0x5f);
-
 }  // namespace
 
-Renderer::Renderer(ui::Application& app, QObject* parent) : QObject(parent), app_(app), sync_(app) {
+Renderer::Renderer(ui::Application& app, QObject* parent) : QObject(parent), app_(app), sync_(app, *this) {
     const auto names = app_.windowNames();
     if (!names.empty()) build(names.front());
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { userFocused(now); });
@@ -76,22 +73,16 @@ QWidget* Renderer::window(const std::string& windowName) {
 
 QWidget* Renderer::control(const std::string& windowName, const std::string& controlName) {
     Window* w = build(windowName);
-    if (!w) return nullptr;
-    for (const auto& r : w->controls) {
-        if (r.desc->name == controlName) return r.widget;
-    }
-    return nullptr;
+    const Rendered* r = w ? ui::renderedControl(*w, controlName) : nullptr;
+    return r ? r->widget : nullptr;
 }
 
 Renderer::Window* Renderer::build(const std::string& windowName) {
     if (const auto it = windows_.find(windowName); it != windows_.end()) return it->second.get();
-    WindowModel* model = app_.window(windowName);
-    const ui::WindowDescription* desc = app_.desc(windowName);
-    if (!model || !desc) return nullptr;
-
     auto w = std::make_unique<Window>();
-    w->model = model;
-    w->desc = desc;
+    if (!sync_.describe(windowName, *w)) return nullptr;
+    WindowModel* model = w->model;
+    const ui::WindowDescription* desc = w->desc;
     const bool isMain = windows_.empty() && !mainWidget_;
     const bool fixed = desc->border == ui::BorderStyle::FixedDialog;
     Qt::WindowFlags flags = fixed ? Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -102,7 +93,7 @@ Renderer::Window* Renderer::build(const std::string& windowName) {
     if (isMain) mainWidget_.reset(widget);
     w->widget = widget;
     widget->setObjectName(qs(desc->name));
-    widget->setWindowTitle(qs(model->caption.empty() ? desc->caption : model->caption));
+    widget->setWindowTitle(qs(ui::captionOf(*model, *desc)));
     const QSize client(pixels(desc->clientWidth), pixels(desc->clientHeight));
     if (fixed) {
         widget->setFixedSize(client);
@@ -132,113 +123,27 @@ QWidget* Renderer::makeWidget(Window& w, const ui::ControlDescription& c, Contro
     QWidget* parent = w.widget;
     const QFont& font = fonts.of(c.name);
     QWidget* widget = nullptr;
-    auto typed = [this, model](const QString& text) {
-        dispatch([model, text] { model->setText(text.toStdString()); });
-    };
-
     switch (c.kind) {
-        case ControlKind::Label: {
-            auto* label = new ClickLabel(parent);
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setWordWrap(isMultiLine(c, font));
-            if (c.link) {
-                QFont underlined = font;
-                underlined.setUnderline(true);
-                label->setFont(underlined);
-                QPalette pal = label->palette();
-                pal.setColor(QPalette::WindowText, pal.color(QPalette::Highlight));
-                label->setPalette(pal);
-                label->setCursor(Qt::PointingHandCursor);
-            }
-            if (model) {
-                connect(label, &ClickLabel::clicked, this, [this, model] {
-                    dispatch([model] {
-                        if (model->enabled) model->click();
-                    });
-                });
-            }
-            widget = label;
+        case ControlKind::Label:
+            widget = makeLabel(parent, c, model, font);
             break;
-        }
         case ControlKind::TextBox:
-        case ControlKind::ReadOnlyBox: {
-            const bool readOnly = c.kind == ControlKind::ReadOnlyBox;
-            QtTextMetrics metrics;
-            if (ui::isMultiLineBox(c, choiceOf(font), metrics)) {
-                auto* box = new QPlainTextEdit(parent);
-                box->setReadOnly(readOnly);
-                box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-                box->setTabChangesFocus(true);
-                if (model && !readOnly) {
-                    connect(box, &QPlainTextEdit::textChanged, this,
-                            [box, typed] { typed(box->toPlainText()); });
-                }
-                widget = box;
-            } else {
-                auto* box = new QLineEdit(parent);
-                box->setReadOnly(readOnly);
-                if (model && !readOnly) connect(box, &QLineEdit::textEdited, this, typed);
-                widget = box;
-            }
-            if (readOnly) {
-                // Read-only boxes show what the program found; a quieter background says so.
-                QPalette pal = widget->palette();
-                pal.setColor(QPalette::Base, pal.color(QPalette::AlternateBase));
-                widget->setPalette(pal);
-            }
+        case ControlKind::ReadOnlyBox:
+            widget = makeTextBox(parent, c, model, font);
             break;
-        }
-        case ControlKind::BannerBox: {
-            auto* banner = new BannerText(parent);
-            QPalette pal = banner->palette();
-            pal.setColor(QPalette::WindowText, bannerColour);
-            banner->setPalette(pal);
-            widget = banner;
+        case ControlKind::BannerBox:
+            widget = makeBanner(parent);
             break;
-        }
-        case ControlKind::Button: {
-            auto* button = new WrapButton(parent);
-            button->setAutoDefault(false);
-            if (model) {
-                connect(button, &QPushButton::clicked, this, [this, model] {
-                    dispatch([model] {
-                        if (model->enabled) model->click();
-                    });
-                });
-            }
-            widget = button;
+        case ControlKind::Button:
+            widget = makeButton(parent, model);
             break;
-        }
         case ControlKind::ComboBox:
-        case ControlKind::PickList: {
-            auto* combo = new QComboBox(parent);
-            combo->installEventFilter(this);  // see eventFilter
-            const bool editable = c.kind == ControlKind::ComboBox;
-            combo->setEditable(editable);
-            combo->setMaxVisibleItems(17);
-            if (editable) {
-                combo->setInsertPolicy(QComboBox::NoInsert);
-                combo->setCompleter(nullptr);  // a completion would change the text behind the model's back
-                if (model) connect(combo->lineEdit(), &QLineEdit::textEdited, this, typed);
-            }
-            if (model) {
-                connect(combo, &QComboBox::activated, this, [this, model](int index) {
-                    dispatch([model, index] { model->setListIndex(index); });
-                });
-            }
-            widget = combo;
+        case ControlKind::PickList:
+            widget = makeDropDown(parent, c, model);
             break;
-        }
-        case ControlKind::ListBox: {
-            auto* list = new QListWidget(parent);
-            if (model) {
-                connect(list, &QListWidget::currentRowChanged, this,
-                        [this, model](int row) { dispatch([model, row] { model->setListIndex(row); }); });
-            }
-            widget = list;
+        case ControlKind::ListBox:
+            widget = makeListBox(parent, model);
             break;
-        }
         case ControlKind::Picture:
             widget = new LogoWidget(parent);
             break;
@@ -257,6 +162,111 @@ QWidget* Renderer::makeWidget(Window& w, const ui::ControlDescription& c, Contro
     return widget;
 }
 
+std::function<void()> Renderer::clickOf(Control* model) {
+    return [this, model] {
+        dispatch([model] {
+            if (model->enabled) model->click();
+        });
+    };
+}
+
+std::function<void(const QString&)> Renderer::typingInto(Control* model) {
+    return [this, model](const QString& text) {
+        dispatch([model, text] { model->setText(text.toStdString()); });
+    };
+}
+
+std::function<void(int)> Renderer::choiceIn(Control* model) {
+    return [this, model](int index) { dispatch([model, index] { model->setListIndex(index); }); };
+}
+
+QWidget* Renderer::makeLabel(QWidget* parent, const ui::ControlDescription& c, Control* model,
+                             const QFont& font) {
+    auto* label = new ClickLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(isMultiLine(c, font));
+    if (c.link) {
+        QFont underlined = font;
+        underlined.setUnderline(true);
+        label->setFont(underlined);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, pal.color(QPalette::Highlight));
+        label->setPalette(pal);
+        label->setCursor(Qt::PointingHandCursor);
+    }
+    if (model) connect(label, &ClickLabel::clicked, this, clickOf(model));
+    return label;
+}
+
+QWidget* Renderer::makeTextBox(QWidget* parent, const ui::ControlDescription& c, Control* model,
+                               const QFont& font) {
+    const bool readOnly = c.kind == ControlKind::ReadOnlyBox;
+    const bool typed = model && !readOnly;
+    QWidget* widget = nullptr;
+    QtTextMetrics metrics;
+    if (ui::isMultiLineBox(c, choiceOf(font), metrics)) {
+        auto* box = new QPlainTextEdit(parent);
+        box->setReadOnly(readOnly);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setTabChangesFocus(true);
+        if (typed) {
+            connect(box, &QPlainTextEdit::textChanged, this,
+                    [box, typing = typingInto(model)] { typing(box->toPlainText()); });
+        }
+        widget = box;
+    } else {
+        auto* box = new QLineEdit(parent);
+        box->setReadOnly(readOnly);
+        if (typed) connect(box, &QLineEdit::textEdited, this, typingInto(model));
+        widget = box;
+    }
+    if (readOnly) {
+        // Read-only boxes show what the program found; a quieter background says so.
+        QPalette pal = widget->palette();
+        pal.setColor(QPalette::Base, pal.color(QPalette::AlternateBase));
+        widget->setPalette(pal);
+    }
+    return widget;
+}
+
+QWidget* Renderer::makeBanner(QWidget* parent) {
+    auto* banner = new BannerText(parent);
+    QPalette pal = banner->palette();
+    const ui::Colour colour = ui::bannerColour;
+    pal.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
+    banner->setPalette(pal);
+    return banner;
+}
+
+QWidget* Renderer::makeButton(QWidget* parent, Control* model) {
+    auto* button = new WrapButton(parent);
+    button->setAutoDefault(false);
+    if (model) connect(button, &QPushButton::clicked, this, clickOf(model));
+    return button;
+}
+
+QWidget* Renderer::makeDropDown(QWidget* parent, const ui::ControlDescription& c, Control* model) {
+    auto* combo = new QComboBox(parent);
+    combo->installEventFilter(this);  // see eventFilter
+    const bool editable = c.kind == ControlKind::ComboBox;
+    combo->setEditable(editable);
+    combo->setMaxVisibleItems(ui::visibleListEntries);
+    if (editable) {
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);  // a completion would change the text behind the model's back
+        if (model) connect(combo->lineEdit(), &QLineEdit::textEdited, this, typingInto(model));
+    }
+    if (model) connect(combo, &QComboBox::activated, this, choiceIn(model));
+    return combo;
+}
+
+QWidget* Renderer::makeListBox(QWidget* parent, Control* model) {
+    auto* list = new QListWidget(parent);
+    if (model) connect(list, &QListWidget::currentRowChanged, this, choiceIn(model));
+    return list;
+}
+
 bool Renderer::eventFilter(QObject* watched, QEvent* event) {
     // The wheel turning over a closed list would choose another entry, and
     // with it run the list's handler (accept another project, write a saved
@@ -265,26 +275,12 @@ bool Renderer::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void Renderer::refresh() {
-    if (refreshing_) return;
-    refreshing_ = true;
-    if (app_.program().ended) {
-        endProgram();
-        refreshing_ = false;
-        return;
-    }
-    for (const auto& name : app_.windowNames()) {
-        const WindowModel* model = app_.window(name);
-        if (!model) continue;
-        Window* w = sync_.needsWidgets(name, windows_.count(name) > 0) ? build(name) : nullptr;
-        if (w) refreshWindow(*w);
-    }
-    showWindows();
-    refreshing_ = false;
+void Renderer::update(const std::string& windowName) {
+    if (Window* w = build(windowName)) refreshWindow(*w);
 }
 
 void Renderer::refreshWindow(Window& w) {
-    const QString title = qs(w.model->caption.empty() ? w.desc->caption : w.model->caption);
+    const QString title = qs(ui::captionOf(*w.model, *w.desc));
     if (w.widget->windowTitle() != title) w.widget->setWindowTitle(title);
     for (auto& r : w.controls) {
         if (r.model) refreshControl(r);
@@ -340,7 +336,7 @@ void Renderer::refreshControl(Rendered& r) {
             int widest = 0;
             for (const QString& item : items)
                 widest = std::max(widest, combo->fontMetrics().horizontalAdvance(item));
-            combo->view()->setMinimumWidth(widest + 24);
+            combo->view()->setMinimumWidth(ui::dropDownWidth(widest));
         }
         if (combo->currentIndex() != v.listIndex) combo->setCurrentIndex(v.listIndex);
         if (combo->isEditable()) {
@@ -362,56 +358,49 @@ void Renderer::refreshControl(Rendered& r) {
     if (r.takeFocus()) widget->setFocus(Qt::OtherFocusReason);
 }
 
-void Renderer::showWindows() {
-    for (const auto& name : app_.windowNames()) {
-        const auto it = windows_.find(name);
-        if (it == windows_.end()) continue;
-        Window& w = *it->second;
-        switch (sync_.step(name, w.widget->isVisible())) {
-            case ui::ScreenSync::Step::Show:
-                placeOnScreen(w);
-                w.widget->show();
-                // The offscreen platform used by the tests cannot raise a window.
-                if (QGuiApplication::platformName() != QLatin1String("offscreen")) w.widget->raise();
-                w.widget->activateWindow();
-                break;
-            case ui::ScreenSync::Step::Hide:
-                w.widget->hide();
-                break;
-            case ui::ScreenSync::Step::Keep:
-                break;
-        }
-    }
-    sync_.stepped();
+bool Renderer::onScreen(const std::string& windowName) {
+    return windows_.at(windowName)->widget->isVisible();
+}
+
+void Renderer::show(const std::string& windowName) {
+    Window& w = *windows_.at(windowName);
+    placeOnScreen(w);
+    w.widget->show();
+    // The offscreen platform used by the tests cannot raise a window.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) w.widget->raise();
+    w.widget->activateWindow();
+}
+
+void Renderer::hide(const std::string& windowName) { windows_.at(windowName)->widget->hide(); }
+
+void Renderer::refreshed() {
     for (auto& [name, loop] : modalLoops_) {
         if (loop && sync_.modalOver(name)) loop->quit();
     }
 }
 
+void Renderer::ended(bool first) {
+    for (auto& [name, w] : windows_) w->widget->hide();
+    if (first) emit programEnded();
+}
+
+void Renderer::unhandled(const std::string& what) {
+    qWarning("TRV: unhandled error in an event handler: %s", what.c_str());
+}
+
 void Renderer::placeOnScreen(Window& w) {
     if (w.placed) return;
     w.placed = true;
-    QRect owner;
-    if (w.widget != mainWidget_.get() && mainWidget_ && mainWidget_->isVisible()) {
-        owner = mainWidget_->geometry();
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        owner = screen->availableGeometry();
-    } else {
-        return;
-    }
-    const QSize size = w.widget->size();
-    w.widget->move(owner.center() - QPoint(size.width() / 2, size.height() / 2));
-}
-
-void Renderer::dispatch(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        // Handlers deal with their own errors; one that escapes must not
-        // cross Qt's event loop.
-        qWarning("TRV: unhandled error in an event handler: %s", e.what());
-    }
-    refresh();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const bool overMain = w.widget != mainWidget_.get() && mainWidget_ && mainWidget_->isVisible();
+    if (!screen && !overMain) return;
+    auto rect = [](const QRect& r) {
+        return ui::ScreenRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    };
+    const ui::ScreenRect owner = rect(overMain ? mainWidget_->geometry() : screen->availableGeometry());
+    const ui::ScreenRect work = screen ? rect(screen->availableGeometry()) : owner;
+    const ui::ScreenPoint corner = ui::centredOver(owner, w.widget->width(), w.widget->height(), work);
+    w.widget->move(corner.x, corner.y);
 }
 
 void Renderer::closeBox(Window& w) {
@@ -434,25 +423,9 @@ void Renderer::runModal(const std::string& windowName) {
 void Renderer::userFocused(QWidget* now) {
     // Which control now has the focus, as the window's model should know it.
     for (QWidget* widget = now; widget; widget = widget->parentWidget()) {
-        for (auto& [name, w] : windows_) {
-            for (auto& r : w->controls) {
-                if (r.widget != widget) continue;
-                std::vector<ui::RenderedControl*> all;
-                for (auto& other : w->controls) all.push_back(&other);
-                ui::userFocused(all, &r);
-                return;
-            }
-        }
+        if (ui::focusMoved(windows_, [widget](const Rendered& r) { return r.widget == widget; })) return;
         if (widget->isWindow()) return;
     }
-}
-
-void Renderer::endProgram() {
-    for (auto& [name, w] : windows_) w->widget->hide();
-    for (auto& [name, loop] : modalLoops_) {
-        if (loop) loop->quit();
-    }
-    if (sync_.announceEnd()) emit programEnded();
 }
 
 }  // namespace trv::gui

@@ -29,7 +29,7 @@ class FormWidget;
 // the window's model gives their content. User events go to the control
 // models; after every event the widgets of every window are brought in line
 // with the models again, so a handler never has to think about the screen.
-class Renderer : public QObject {
+class Renderer : public QObject, private ui::ScreenSync::Widgets {
     Q_OBJECT
 public:
     explicit Renderer(ui::Application& app, QObject* parent = nullptr);
@@ -45,10 +45,10 @@ public:
     // raising any event: content, visibility, enabled state, focus, and which
     // windows are on show. When the program has ended, hides everything and
     // announces the end once.
-    void refresh();
+    void refresh() { sync_.refresh(); }
 
     // Runs `handler` as the answer to a user event, then refreshes.
-    void dispatch(const std::function<void()>& handler);
+    void dispatch(const std::function<void()>& handler) { sync_.dispatch(handler); }
 
     // Shows a window modally and returns when its model is no longer on show
     // (or the program has ended); the widgets stay live meanwhile.
@@ -65,31 +65,46 @@ private:
     struct Rendered : ui::RenderedControl {
         QWidget* widget = nullptr;
     };
-    struct Window {
-        WindowModel* model = nullptr;
-        const ui::WindowDescription* desc = nullptr;
+    struct Window : ui::RenderedWindow {
         FormWidget* widget = nullptr;
         std::vector<Rendered> controls;
-        bool placed = false;  // put at its first place on the screen
     };
+
+    // The toolkit's part of refreshing the windows.
+    bool built(const std::string& windowName) override { return windows_.count(windowName) > 0; }
+    void update(const std::string& windowName) override;
+    bool onScreen(const std::string& windowName) override;
+    void show(const std::string& windowName) override;
+    void hide(const std::string& windowName) override;
+    void refreshed() override;
+    void ended(bool first) override;
+    void unhandled(const std::string& what) override;
 
     Window* build(const std::string& windowName);
     QWidget* makeWidget(Window& w, const ui::ControlDescription& desc, Control* model, const WindowFonts& fonts);
+    // One widget per control kind, its signals wired to the model.
+    QWidget* makeLabel(QWidget* parent, const ui::ControlDescription& c, Control* model, const QFont& font);
+    QWidget* makeTextBox(QWidget* parent, const ui::ControlDescription& c, Control* model, const QFont& font);
+    QWidget* makeBanner(QWidget* parent);
+    QWidget* makeButton(QWidget* parent, Control* model);
+    QWidget* makeDropDown(QWidget* parent, const ui::ControlDescription& c, Control* model);
+    QWidget* makeListBox(QWidget* parent, Control* model);
+    // The user events, each dispatched to the model.
+    std::function<void()> clickOf(Control* model);
+    std::function<void(const QString&)> typingInto(Control* model);
+    std::function<void(int)> choiceIn(Control* model);
     void refreshWindow(Window& w);
     void refreshControl(Rendered& r);
     void flowSentences(Window& w);
-    void showWindows();
     void closeBox(Window& w);
     void placeOnScreen(Window& w);
     void userFocused(QWidget* now);
-    void endProgram();
 
     ui::Application& app_;
     std::map<std::string, std::unique_ptr<Window>> windows_;
     std::unique_ptr<FormWidget> mainWidget_;  // owns the other windows' widgets
     std::vector<std::pair<std::string, QPointer<QEventLoop>>> modalLoops_;
     ui::ScreenSync sync_;
-    bool refreshing_ = false;
 };
 
 }  // namespace trv::gui

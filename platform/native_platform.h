@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,16 @@ namespace trv {
 // UserInteraction, which each front end supplies beside it.
 class NativePlatform : public Platform {
 public:
+    // The configuration file and the logon name named instead of found (a
+    // command line's --ini and --user, a test's office). An empty file name
+    // leaves trv.ini beside the program.
+    void setSettingsFile(std::string path) { settingsFile_ = std::move(path); }
+    void setUserName(std::string name) { user_ = std::move(name); }
+    std::string settingsFile() override {
+        return settingsFile_.empty() ? Platform::settingsFile() : settingsFile_;
+    }
+    std::string logonName() override { return user_ ? *user_ : systemLogonName(); }
+
     bool isPresent(const std::string& path) override;
     bool fileExists(const std::string& path) override;
     FolderTest testFolder(const std::string& path) override;
@@ -24,7 +35,6 @@ public:
     void replaceFile(const std::string& path, const std::string& content) override;
     bool createNewFile(const std::string& path, const std::string& content) override;
     CopyOutcome copyToNewFile(const std::string& from, const std::string& to) override;
-    std::string logonName() override;
     std::string localTime() override;
     std::string programFolder() override;
     std::string displayPath(const std::string& path) override;
@@ -46,6 +56,13 @@ public:
     // The path in the form the operating system takes, with the folders that
     // exist under another letter case found as they are stored.
     std::string nativePath(const std::string& path);
+
+private:
+    // The logon name of the user running the program, as the system knows it.
+    std::string systemLogonName();
+
+    std::string settingsFile_;
+    std::optional<std::string> user_;
 };
 
 }  // namespace trv

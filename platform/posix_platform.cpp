@@ -551,7 +551,7 @@ CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::st
     return nameWithoutReplacing(tmp, dst);
 }
 
-std::string NativePlatform::logonName() {
+std::string NativePlatform::systemLogonName() {
     if (const passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name) return pw->pw_name;
     if (const char* user = std::getenv("USER")) return user;
     if (const char* user = std::getenv("LOGNAME")) return user;

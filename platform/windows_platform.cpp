@@ -445,7 +445,7 @@ CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::st
     return CopyOutcome::Failed;
 }
 
-std::string NativePlatform::logonName() {
+std::string NativePlatform::systemLogonName() {
     wchar_t name[257];  // the longest logon name and its NUL
     DWORD size = static_cast<DWORD>(std::size(name));
     if (!::GetUserNameW(name, &size) || size == 0) return {};

@@ -1,5 +1,8 @@
 #include "ui/screen_sync.h"
 
+#include <algorithm>
+#include <exception>
+
 #include "app/program.h"
 #include "ui/application.h"
 
@@ -35,7 +38,17 @@ void userFocused(std::vector<RenderedControl*> window, const RenderedControl* no
     }
 }
 
-ScreenSync::ScreenSync(Application& app) : app_(app) {
+std::string captionOf(const WindowModel& model, const WindowDescription& desc) {
+    return model.caption.empty() ? desc.caption : model.caption;
+}
+
+ScreenPoint centredOver(const ScreenRect& owner, int width, int height, const ScreenRect& work) {
+    const int x = (owner.left + owner.right) / 2 - width / 2;
+    const int y = (owner.top + owner.bottom) / 2 - height / 2;
+    return {std::max(x, work.left), std::max(y, work.top)};
+}
+
+ScreenSync::ScreenSync(Application& app, Widgets& widgets) : app_(app), widgets_(widgets) {
     // WindowModel::show() activates the window each time, also when it is
     // already open: that is when it comes forward.
     for (const auto& name : app_.windowNames()) {
@@ -55,9 +68,56 @@ ScreenSync::~ScreenSync() {
     }
 }
 
-bool ScreenSync::needsWidgets(const std::string& windowName, bool built) const {
-    const WindowModel* model = app_.window(windowName);
-    return model && (built || model->visible);
+bool ScreenSync::describe(const std::string& windowName, RenderedWindow& w) const {
+    w.model = app_.window(windowName);
+    w.desc = app_.desc(windowName);
+    return w.model && w.desc;
+}
+
+void ScreenSync::refresh() {
+    if (refreshing_) return;
+    refreshing_ = true;
+    if (app_.program().ended) {
+        widgets_.ended(!endAnnounced_);
+        endAnnounced_ = true;
+    } else {
+        for (const auto& name : app_.windowNames()) {
+            // A window gets its widgets when it first shows.
+            const WindowModel* model = app_.window(name);
+            if (model && (model->visible || widgets_.built(name))) widgets_.update(name);
+        }
+        showWindows();
+    }
+    widgets_.refreshed();
+    refreshing_ = false;
+}
+
+void ScreenSync::dispatch(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        // Handlers deal with their own errors; one that escapes must not
+        // cross the toolkit's event loop.
+        widgets_.unhandled(e.what());
+    }
+    refresh();
+}
+
+void ScreenSync::showWindows() {
+    for (const auto& name : app_.windowNames()) {
+        if (!widgets_.built(name)) continue;
+        switch (step(name, widgets_.onScreen(name))) {
+            case Step::Show:
+                widgets_.show(name);
+                break;
+            case Step::Hide:
+                widgets_.hide(name);
+                break;
+            case Step::Keep:
+                break;
+        }
+    }
+    comeForward_.clear();
 }
 
 ScreenSync::Step ScreenSync::step(const std::string& windowName, bool onScreen) {
@@ -72,12 +132,6 @@ ScreenSync::Step ScreenSync::step(const std::string& windowName, bool onScreen) 
 bool ScreenSync::modalOver(const std::string& windowName) const {
     const WindowModel* model = app_.window(windowName);
     return !model || !model->visible || app_.program().ended;
-}
-
-bool ScreenSync::announceEnd() {
-    if (!app_.program().ended || endAnnounced_) return false;
-    endAnnounced_ = true;
-    return true;
 }
 
 }  // namespace trv::ui

@@ -25,6 +25,8 @@ inline bool isListKind(ControlKind k) {
 }
 // Whether it is a drop-down list (with or without typing).
 inline bool isDropDown(ControlKind k) { return k == ControlKind::ComboBox || k == ControlKind::PickList; }
+// Whether the user can type into it (an editable box or a drop-down that takes text).
+inline bool acceptsTyping(ControlKind k) { return k == ControlKind::TextBox || k == ControlKind::ComboBox; }
 
 // Where a control sits, in twips (1440 to the inch; 15 twips to a pixel at 96 dpi).
 struct Twips {

@@ -24,6 +24,7 @@
 
 #include "app/version.h"
 #include "cli/command_line.h"
+#include "cli/options.h"
 #include "cli/player.h"
 #include "platform/native_platform.h"
 #include "ui/application.h"
@@ -155,12 +156,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!args.empty()) {
-        const auto command = trv::cli::parsePlayCommand(args, true);
-        if (!command) {
+        const auto call = trv::cli::parseArguments(args, true);
+        if (call.action != trv::cli::Invocation::Action::Play) {
             std::cerr << "usage: trv [--version | play SCRIPT [--ini PATH] [--user NAME] [--screenshots DIR]]\n";
             return 2;
         }
-        return play(*command);
+        return play(call.play);
     }
 
     trv::NativePlatform platform;

@@ -21,9 +21,7 @@ using ui::ControlKind;
 using ui::isDropDown;
 
 const wchar_t windowClass[] = L"TRVWindow";
-// The colour of the organisation's banners and logo.
-const COLORREF bannerColour = RGB(0x1f, 0x3a, 0x5f);
-constexpr int visibleListEntries = 17;
+using ui::visibleListEntries;
 
 HINSTANCE instance() { return ::GetModuleHandleW(nullptr); }
 
@@ -87,7 +85,10 @@ LRESULT CALLBACK listWithoutWheel(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 Renderer::Renderer(ui::Application& app)
-    : app_(app), sync_(app), metrics_(std::make_unique<GdiTextMetrics>()), face_(::GetSysColorBrush(COLOR_BTNFACE)) {
+    : app_(app),
+      metrics_(std::make_unique<GdiTextMetrics>()),
+      face_(::GetSysColorBrush(COLOR_BTNFACE)),
+      sync_(app, *this) {
     static bool registered = false;
     if (!registered) {
         WNDCLASSEXW wc{};
@@ -124,11 +125,8 @@ HWND Renderer::window(const std::string& windowName) {
 
 HWND Renderer::control(const std::string& windowName, const std::string& controlName) {
     Window* w = build(windowName);
-    if (!w) return nullptr;
-    for (const auto& r : w->controls) {
-        if (r.desc->name == controlName) return r.hwnd;
-    }
-    return nullptr;
+    const Rendered* r = w ? ui::renderedControl(*w, controlName) : nullptr;
+    return r ? r->hwnd : nullptr;
 }
 
 int Renderer::dpi(const std::string& windowName) {
@@ -145,17 +143,13 @@ Renderer::Window* Renderer::windowOf(HWND hwnd) {
 
 Renderer::Window* Renderer::build(const std::string& windowName) {
     if (const auto it = windows_.find(windowName); it != windows_.end()) return it->second.get();
-    WindowModel* model = app_.window(windowName);
-    const ui::WindowDescription* desc = app_.desc(windowName);
-    if (!model || !desc) return nullptr;
-
     auto w = std::make_unique<Window>();
-    w->model = model;
-    w->desc = desc;
+    if (!sync_.describe(windowName, *w)) return nullptr;
+    const ui::WindowDescription* desc = w->desc;
     const bool fixed = desc->border == ui::BorderStyle::FixedDialog;
     const DWORD style = (fixed ? WS_CAPTION | WS_SYSMENU : WS_OVERLAPPEDWINDOW) | WS_CLIPCHILDREN;
     const DWORD exStyle = WS_EX_CONTROLPARENT | (fixed ? WS_EX_DLGMODALFRAME : 0);
-    const std::string caption = model->caption.empty() ? desc->caption : model->caption;
+    const std::string caption = ui::captionOf(*w->model, *desc);
     // The other windows belong to the main window: they stay above it and
     // have no button of their own on the task bar.
     w->hwnd = ::CreateWindowExW(exStyle, windowClass, widen(caption).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -310,25 +304,13 @@ void Renderer::layout(Window& w) {
     ::InvalidateRect(w.hwnd, nullptr, TRUE);
 }
 
-void Renderer::refresh() {
-    if (refreshing_) return;
-    refreshing_ = true;
-    if (app_.program().ended) {
-        endProgram();
-        refreshing_ = false;
-        return;
-    }
-    for (const auto& name : app_.windowNames()) {
-        Window* w = sync_.needsWidgets(name, windows_.count(name) > 0) ? build(name) : nullptr;
-        if (w) refreshWindow(*w);
-    }
-    showWindows();
-    refreshing_ = false;
+void Renderer::update(const std::string& windowName) {
+    if (Window* w = build(windowName)) refreshWindow(*w);
 }
 
 void Renderer::refreshWindow(Window& w) {
     ++applying_;
-    const std::string title = w.model->caption.empty() ? w.desc->caption : w.model->caption;
+    const std::string title = ui::captionOf(*w.model, *w.desc);
     if (windowText(w.hwnd) != title) setWindowText(w.hwnd, title);
     for (auto& r : w.controls) {
         if (r.model && r.hwnd) refreshControl(w, r);
@@ -363,8 +345,9 @@ void Renderer::refreshControl(Window& w, Rendered& r) {
                 }
                 // The open list is as wide as its longest entry, like the
                 // windows' lists of long sheet-type names.
-                ::SendMessageW(h, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(scaled(static_cast<int>(widest) + 24, w.dpi)),
-                               0);
+                ::SendMessageW(
+                    h, CB_SETDROPPEDWIDTH,
+                    static_cast<WPARAM>(scaled(ui::dropDownWidth(static_cast<int>(widest)), w.dpi)), 0);
             }
             if (::SendMessageW(h, CB_GETCURSEL, 0, 0) != v.listIndex)
                 ::SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(v.listIndex), 0);
@@ -418,31 +401,32 @@ void Renderer::flowSentences(Window& w) {
     }
 }
 
-void Renderer::showWindows() {
-    for (const auto& name : app_.windowNames()) {
-        const auto it = windows_.find(name);
-        if (it == windows_.end()) continue;
-        Window& w = *it->second;
-        switch (sync_.step(name, ::IsWindowVisible(w.hwnd) != FALSE)) {
-            case ui::ScreenSync::Step::Show:
-                placeOnScreen(w);
-                ::ShowWindow(w.hwnd, SW_SHOWNORMAL);
-                ::SetWindowPos(w.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-                ::SetForegroundWindow(w.hwnd);
-                ::SetActiveWindow(w.hwnd);
-                // The focus a handler gave before the window showed.
-                for (auto& r : w.controls) {
-                    if (r.model && r.model->focused && !r.focusApplied && r.takeFocus()) ::SetFocus(r.hwnd);
-                }
-                break;
-            case ui::ScreenSync::Step::Hide:
-                ::ShowWindow(w.hwnd, SW_HIDE);
-                break;
-            case ui::ScreenSync::Step::Keep:
-                break;
-        }
+bool Renderer::onScreen(const std::string& windowName) {
+    return ::IsWindowVisible(windows_.at(windowName)->hwnd) != FALSE;
+}
+
+void Renderer::show(const std::string& windowName) {
+    Window& w = *windows_.at(windowName);
+    placeOnScreen(w);
+    ::ShowWindow(w.hwnd, SW_SHOWNORMAL);
+    ::SetWindowPos(w.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetForegroundWindow(w.hwnd);
+    ::SetActiveWindow(w.hwnd);
+    // The focus a handler gave before the window showed.
+    for (auto& r : w.controls) {
+        if (r.model && r.model->focused && !r.focusApplied && r.takeFocus()) ::SetFocus(r.hwnd);
     }
-    sync_.stepped();
+}
+
+void Renderer::hide(const std::string& windowName) { ::ShowWindow(windows_.at(windowName)->hwnd, SW_HIDE); }
+
+void Renderer::ended(bool first) {
+    for (auto& [name, w] : windows_) ::ShowWindow(w->hwnd, SW_HIDE);
+    if (first) ::PostQuitMessage(0);
+}
+
+void Renderer::unhandled(const std::string& what) {
+    ::OutputDebugStringW((L"TRV: unhandled error in an event handler: " + widen(what) + L"\n").c_str());
 }
 
 void Renderer::placeOnScreen(Window& w) {
@@ -455,25 +439,10 @@ void Renderer::placeOnScreen(Window& w) {
     if (w.hwnd != main_ && main_ && ::IsWindowVisible(main_)) ::GetWindowRect(main_, &owner);
     RECT own{};
     ::GetWindowRect(w.hwnd, &own);
-    const int width = own.right - own.left;
-    const int height = own.bottom - own.top;
-    int x = (owner.left + owner.right) / 2 - width / 2;
-    int y = (owner.top + owner.bottom) / 2 - height / 2;
-    // The caption stays on the screen, where it can be taken hold of.
-    x = std::max(x, static_cast<int>(monitor.rcWork.left));
-    y = std::max(y, static_cast<int>(monitor.rcWork.top));
-    ::SetWindowPos(w.hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Renderer::dispatch(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        // Handlers deal with their own errors; one that escapes must not
-        // cross the window procedure.
-        ::OutputDebugStringW((L"TRV: unhandled error in an event handler: " + widen(e.what()) + L"\n").c_str());
-    }
-    refresh();
+    auto rect = [](const RECT& r) { return ui::ScreenRect{r.left, r.top, r.right, r.bottom}; };
+    const ui::ScreenPoint corner =
+        ui::centredOver(rect(owner), own.right - own.left, own.bottom - own.top, rect(monitor.rcWork));
+    ::SetWindowPos(w.hwnd, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Renderer::command(Window& w, int id, int code) {
@@ -531,15 +500,7 @@ void Renderer::noteFocus() {
     // Which control now has the focus, as the window's model should know
     // it (the edit part of a drop-down is the drop-down's).
     for (HWND h = focus; h; h = ::GetParent(h)) {
-        for (auto& [name, w] : windows_) {
-            for (auto& r : w->controls) {
-                if (r.hwnd != h) continue;
-                std::vector<ui::RenderedControl*> all;
-                for (auto& other : w->controls) all.push_back(&other);
-                ui::userFocused(all, &r);
-                return;
-            }
-        }
+        if (ui::focusMoved(windows_, [h](const Rendered& r) { return r.hwnd == h; })) return;
         if (windowOf(h)) return;
     }
 }
@@ -560,7 +521,9 @@ bool Renderer::drawItem(Window& w, const DRAWITEMSTRUCT& item) {
     const std::wstring text = widen(trimBlanks(windowText(r.hwnd)));
     HGDIOBJ old = ::SelectObject(item.hDC, r.font);
     ::SetBkMode(item.hDC, TRANSPARENT);
-    ::SetTextColor(item.hDC, ::IsWindowEnabled(r.hwnd) ? bannerColour : ::GetSysColor(COLOR_GRAYTEXT));
+    constexpr ui::Colour banner = ui::bannerColour;
+    ::SetTextColor(item.hDC, ::IsWindowEnabled(r.hwnd) ? RGB(banner.red, banner.green, banner.blue)
+                                                       : ::GetSysColor(COLOR_GRAYTEXT));
     area.left += 2;
     area.right -= 2;
     ::DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
@@ -688,11 +651,6 @@ HWND Renderer::owner() const {
         if (w->hwnd == active && ::IsWindowVisible(active)) return active;
     }
     return main_ && ::IsWindowVisible(main_) ? main_ : nullptr;
-}
-
-void Renderer::endProgram() {
-    for (auto& [name, w] : windows_) ::ShowWindow(w->hwnd, SW_HIDE);
-    if (sync_.announceEnd()) ::PostQuitMessage(0);
 }
 
 }  // namespace trv::win32

@@ -22,7 +22,7 @@ class GdiTextMetrics;
 // fonts, the window's model gives their content. User events go to the
 // control models; after every event the controls of every window are
 // brought in line with the models again, as the Qt renderer does.
-class Renderer {
+class Renderer : private ui::ScreenSync::Widgets {
 public:
     explicit Renderer(ui::Application& app);
     ~Renderer();
@@ -40,9 +40,9 @@ public:
     // Brings every window in line with the models without raising any
     // event; when the program has ended, hides everything and posts the
     // end of the message loop once.
-    void refresh();
+    void refresh() { sync_.refresh(); }
     // Runs `handler` as the answer to a user event, then refreshes.
-    void dispatch(const std::function<void()>& handler);
+    void dispatch(const std::function<void()>& handler) { sync_.dispatch(handler); }
     // Shows a window modally: the other windows take no input until its
     // model is no longer on show (or the program has ended).
     void runModal(const std::string& windowName);
@@ -65,16 +65,22 @@ private:
         int left = 0;   // pixels at 96 dpi; the labels of a sentence move and narrow
         int width = 0;
     };
-    struct Window {
-        WindowModel* model = nullptr;
-        const ui::WindowDescription* desc = nullptr;
+    struct Window : ui::RenderedWindow {
         HWND hwnd = nullptr;
         HWND tooltip = nullptr;
         std::vector<Rendered> controls;
         ui::WindowFonts fonts;
         int dpi = 96;
-        bool placed = false;
     };
+
+    // The toolkit's part of refreshing the windows.
+    bool built(const std::string& windowName) override { return windows_.count(windowName) > 0; }
+    void update(const std::string& windowName) override;
+    bool onScreen(const std::string& windowName) override;
+    void show(const std::string& windowName) override;
+    void hide(const std::string& windowName) override;
+    void ended(bool first) override;
+    void unhandled(const std::string& what) override;
 
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(Window& w, UINT message, WPARAM wParam, LPARAM lParam);
@@ -85,23 +91,20 @@ private:
     void refreshWindow(Window& w);
     void refreshControl(Window& w, Rendered& r);
     void flowSentences(Window& w);
-    void showWindows();
     void placeOnScreen(Window& w);
     void command(Window& w, int id, int code);
     void noteFocus();
-    void endProgram();
     Window* windowOf(HWND hwnd);
     bool drawItem(Window& w, const DRAWITEMSTRUCT& item);
 
     ui::Application& app_;
-    ui::ScreenSync sync_;
     std::unique_ptr<GdiTextMetrics> metrics_;
     std::map<std::string, std::unique_ptr<Window>> windows_;
     std::vector<std::string> modalWindows_;
     HWND main_ = nullptr;
     HWND lastFocus_ = nullptr;
     HBRUSH face_;
-    bool refreshing_ = false;
+    ui::ScreenSync sync_;
     int applying_ = 0;  // notifications of changes made by the renderer itself are no user events
 };
 

@@ -86,96 +86,101 @@ RECT placeInWindow(HWND control, HWND window) {
     return r;
 }
 
-}  // namespace
+// The differences found in one window, one a line.
+class Findings {
+public:
+    explicit Findings(std::string windowName) : window_(std::move(windowName)) {}
+    void add(const std::string& what) { lines_.push_back(window_ + ": " + what); }
+    std::vector<std::string> lines() && { return std::move(lines_); }
 
-std::vector<std::string> checkWindow(Renderer& renderer, ui::Application& app, const std::string& windowName,
-                                     std::ostream& table) {
-    std::vector<std::string> problems;
-    auto problem = [&](const std::string& what) { problems.push_back(windowName + ": " + what); };
-    const ui::WindowDescription* desc = app.desc(windowName);
-    WindowModel* model = app.window(windowName);
-    HWND window = renderer.window(windowName);
-    if (!desc || !model || !window) {
-        problem("no such window");
-        return problems;
-    }
-    const int dpi = renderer.dpi(windowName);
-    if (!::IsWindowVisible(window)) problem("not on show");
+private:
+    std::string window_;
+    std::vector<std::string> lines_;
+};
+
+std::string placeText(int x, int y, int width, int height) {
+    return std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" +
+           std::to_string(height);
+}
+
+// The window's client size and caption.
+void checkFrame(HWND window, const ui::WindowDescription& desc, const WindowModel& model, int dpi,
+                Findings& found, std::ostream& table) {
+    if (!::IsWindowVisible(window)) found.add("not on show");
     RECT client{};
     ::GetClientRect(window, &client);
-    const int width = ui::pixels(desc->clientWidth, dpi);
-    const int height = ui::pixels(desc->clientHeight, dpi);
-    table << windowName << '\t' << className(window) << '\t' << client.right << 'x' << client.bottom << '\t' << '"'
-          << windowText(window) << "\"\n";
+    const int width = ui::pixels(desc.clientWidth, dpi);
+    const int height = ui::pixels(desc.clientHeight, dpi);
+    table << model.name << '\t' << className(window) << '\t' << client.right << 'x' << client.bottom << '\t'
+          << '"' << windowText(window) << "\"\n";
     if (client.right != width || client.bottom != height)
-        problem("client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom) + ", expected " +
-                std::to_string(width) + "x" + std::to_string(height));
-    const std::string caption = model->caption.empty() ? desc->caption : model->caption;
-    if (windowText(window) != caption) problem("caption \"" + windowText(window) + "\", expected \"" + caption + '"');
+        found.add("client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom) +
+                  ", expected " + std::to_string(width) + "x" + std::to_string(height));
+    const std::string caption = ui::captionOf(model, desc);
+    if (windowText(window) != caption)
+        found.add("caption \"" + windowText(window) + "\", expected \"" + caption + '"');
+}
 
-    std::set<std::string> texts;
-    ::EnumChildWindows(window, collectText, reinterpret_cast<LPARAM>(&texts));
+// Where the control stands. A label that continues a sentence starts where
+// the text before it ends; one that is continued ends where the next one starts.
+void checkPlace(const RECT& r, const ui::WindowDescription& desc, const ui::ControlDescription& c, int dpi,
+                Findings& found) {
+    const int x = ui::pixels(c.place.left, dpi);
+    const int y = ui::pixels(c.place.top, dpi);
+    const int w = ui::pixels(c.place.width, dpi);
+    const int h = ui::pixels(c.place.height, dpi);
+    const ui::ControlDescription* before = sentenceBefore(desc, c);
+    const bool xFits = before ? r.left <= x && r.left > ui::pixels(before->place.left, dpi) : r.left == x;
+    const bool widthFits = continued(desc, c) ? r.right - r.left <= w : r.right - r.left == w;
+    if (!xFits || r.top != y || !widthFits || r.bottom - r.top != h)
+        found.add(c.name + ": at " + placeText(r.left, r.top, r.right - r.left, r.bottom - r.top) +
+                  ", expected " + placeText(x, y, w, h));
+}
 
-    for (const auto& c : desc->controls) {
-        HWND h = renderer.control(windowName, c.name);
-        if (!h) {
-            problem(c.name + ": no control");
-            continue;
-        }
-        const Control* m = model->controls.find(c.name);
-        const RECT r = placeInWindow(h, window);
-        const std::string text = windowText(h);
-        const bool visible = (::GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0;
-        table << "  " << c.name << '\t' << className(h) << '\t' << r.left << ',' << r.top << ' ' << r.right - r.left
-              << 'x' << r.bottom - r.top << '\t' << '"' << text << '"' << (visible ? "" : "\thidden") << '\n';
+// The standard control it is made of.
+void checkClass(HWND h, const ui::ControlDescription& c, Findings& found) {
+    const std::string wantedClass = expectedClass(c.kind);
+    if (!equalsNoCase(className(h), wantedClass))
+        found.add(c.name + ": class " + className(h) + ", expected " + wantedClass);
+}
 
-        const std::string wantedClass = expectedClass(c.kind);
-        if (!equalsNoCase(className(h), wantedClass))
-            problem(c.name + ": class " + className(h) + ", expected " + wantedClass);
-
-        const int x = ui::pixels(c.place.left, dpi);
-        const int y = ui::pixels(c.place.top, dpi);
-        const int w = ui::pixels(c.place.width, dpi);
-        const int hgt = ui::pixels(c.place.height, dpi);
-        // A label that continues a sentence starts where the text before it
-        // ends; one that is continued ends where the next one starts.
-        const ui::ControlDescription* before = sentenceBefore(*desc, c);
-        const bool xFits = before ? r.left <= x && r.left > ui::pixels(before->place.left, dpi) : r.left == x;
-        const bool widthFits = continued(*desc, c) ? r.right - r.left <= w : r.right - r.left == w;
-        const bool heightFits = r.bottom - r.top == hgt;
-        if (!xFits || r.top != y || !widthFits || !heightFits)
-            problem(c.name + ": at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
-                    std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + ", expected " +
-                    std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(w) + "x" + std::to_string(hgt));
-
-        const bool wantedVisible = m ? m->visible : c.visible;
-        if (visible != wantedVisible) problem(c.name + (visible ? ": shown, expected hidden" : ": hidden, expected shown"));
-        if (m && (::IsWindowEnabled(h) != FALSE) != m->enabled)
-            problem(c.name + (m->enabled ? ": disabled, expected enabled" : ": enabled, expected disabled"));
-
-        std::string wantedText;
-        if (m) {
-            wantedText = ui::viewOf(*m, c.kind).text;
-        } else if (c.kind == ControlKind::Label || c.kind == ControlKind::Button) {
-            wantedText = c.caption;
-        }
-        if (m && isListKind(c.kind)) {
-            const bool combo = c.kind != ControlKind::ListBox;
-            const auto count = ::SendMessageW(h, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
-            if (count != static_cast<LRESULT>(m->items().size()))
-                problem(c.name + ": " + std::to_string(count) + " entries, expected " +
-                        std::to_string(m->items().size()));
-        }
-        if (c.kind == ControlKind::ListBox || c.kind == ControlKind::Picture) continue;
-        if (text != wantedText) problem(c.name + ": text \"" + text + "\", expected \"" + wantedText + '"');
-        if (wantedVisible && !wantedText.empty() && texts.count(wantedText) == 0)
-            problem(c.name + ": no child window has the text \"" + wantedText + '"');
+// Its visibility, enabled state, entries and text, and that the text is
+// found among the window's children.
+void checkContent(HWND h, const ui::ControlDescription& c, const Control* m,
+                  const std::set<std::string>& texts, Findings& found) {
+    const bool visible = (::GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0;
+    const bool wantedVisible = m ? m->visible : c.visible;
+    if (visible != wantedVisible)
+        found.add(c.name + (visible ? ": shown, expected hidden" : ": hidden, expected shown"));
+    if (m && (::IsWindowEnabled(h) != FALSE) != m->enabled)
+        found.add(c.name + (m->enabled ? ": disabled, expected enabled" : ": enabled, expected disabled"));
+    if (m && isListKind(c.kind)) {
+        const bool combo = c.kind != ControlKind::ListBox;
+        const auto count = ::SendMessageW(h, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+        if (count != static_cast<LRESULT>(m->items().size()))
+            found.add(c.name + ": " + std::to_string(count) + " entries, expected " +
+                      std::to_string(m->items().size()));
     }
+    if (c.kind == ControlKind::ListBox || c.kind == ControlKind::Picture) return;
+    std::string wantedText;
+    if (m) {
+        wantedText = ui::viewOf(*m, c.kind).text;
+    } else if (c.kind == ControlKind::Label || c.kind == ControlKind::Button) {
+        wantedText = c.caption;
+    }
+    const std::string text = windowText(h);
+    if (text != wantedText) found.add(c.name + ": text \"" + text + "\", expected \"" + wantedText + '"');
+    if (wantedVisible && !wantedText.empty() && texts.count(wantedText) == 0)
+        found.add(c.name + ": no child window has the text \"" + wantedText + '"');
+}
 
-    // Tab, as the dialog manager moves it, goes from control to control in
-    // the order of the description (those shown and enabled) and comes round.
+// Tab, as the dialog manager moves it, goes from control to control in the
+// order of the description (those shown and enabled) and comes round.
+void checkTabOrder(Renderer& renderer, const std::string& windowName, const ui::WindowDescription& desc,
+                   Findings& found) {
+    HWND window = renderer.window(windowName);
     std::vector<std::pair<HWND, std::string>> stops;
-    for (const auto& c : desc->controls) {
+    for (const auto& c : desc.controls) {
         HWND h = renderer.control(windowName, c.name);
         if (h && takesFocus(c.kind) && ::IsWindowVisible(h) && ::IsWindowEnabled(h)) stops.emplace_back(h, c.name);
     }
@@ -186,9 +191,43 @@ std::vector<std::string> checkWindow(Renderer& renderer, ui::Application& app, c
         std::string reached = "nothing";
         for (const auto& stop : stops)
             if (stop.first == next) reached = stop.second;
-        problem("Tab from " + stops[i].second + " goes to " + reached + ", expected " + wanted.second);
+        found.add("Tab from " + stops[i].second + " goes to " + reached + ", expected " + wanted.second);
     }
-    return problems;
+}
+
+}  // namespace
+
+std::vector<std::string> checkWindow(Renderer& renderer, ui::Application& app, const std::string& windowName,
+                                     std::ostream& table) {
+    Findings found(windowName);
+    const ui::WindowDescription* desc = app.desc(windowName);
+    WindowModel* model = app.window(windowName);
+    HWND window = renderer.window(windowName);
+    if (!desc || !model || !window) {
+        found.add("no such window");
+        return std::move(found).lines();
+    }
+    const int dpi = renderer.dpi(windowName);
+    checkFrame(window, *desc, *model, dpi, found, table);
+    std::set<std::string> texts;
+    ::EnumChildWindows(window, collectText, reinterpret_cast<LPARAM>(&texts));
+    for (const auto& c : desc->controls) {
+        HWND h = renderer.control(windowName, c.name);
+        if (!h) {
+            found.add(c.name + ": no control");
+            continue;
+        }
+        const RECT r = placeInWindow(h, window);
+        const bool visible = (::GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0;
+        table << "  " << c.name << '\t' << className(h) << '\t' << r.left << ',' << r.top << ' '
+              << r.right - r.left << 'x' << r.bottom - r.top << '\t' << '"' << windowText(h) << '"'
+              << (visible ? "" : "\thidden") << '\n';
+        checkClass(h, c, found);
+        checkPlace(r, *desc, c, dpi, found);
+        checkContent(h, c, model->controls.find(c.name), texts, found);
+    }
+    checkTabOrder(renderer, windowName, *desc, found);
+    return std::move(found).lines();
 }
 
 }  // namespace trv::win32

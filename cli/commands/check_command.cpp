@@ -171,24 +171,21 @@ bool summarizeRun(Session& s, const std::string& drawingTypes, const std::option
 
 }  // namespace
 
-int checkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto a =
-        parseArguments(args, {"--project", "--type", "--format", "--history"}, {"--all", "--no-report"}, err);
-    if (!a) return statusError;
-    if (!a->words.empty()) return badArguments(err, "check takes no word " + a->words[0]);
-    if (a->has("--project") == a->has("--all")) return badArguments(err, "check needs --project CODE or --all");
+int checkCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
+    if (!a.words.empty()) return badArguments(err, "check takes no word " + a.words[0]);
+    if (a.has("--project") == a.has("--all")) return badArguments(err, "check needs --project CODE or --all");
     std::vector<std::string> types;
-    const std::string type = a->value("--type").value_or("both");
+    const std::string type = a.value("--type").value_or("both");
     for (const auto& t : catalogue::drawingTypes())
         if (type == t.word || type == "both") types.push_back(t.folder);
     if (types.empty()) return badArguments(err, "--type is design, as-built or both");
-    const auto format = parseFormat(a->value("--format").value_or("text"));
+    const auto format = parseFormat(a.value("--format").value_or("text"));
     if (!format) return badArguments(err, "--format is text, json, csv or html");
 
-    Session s(*a);
+    Session s(a);
     if (!s.load(err)) return statusError;
     std::vector<std::string> codes;
-    if (const auto code = a->value("--project")) {
+    if (const auto code = a.value("--project")) {
         codes.push_back(*code);
     } else {
         if (!s.platform.canListFolder(s.paths.projectRecordFolder()))
@@ -197,18 +194,18 @@ int checkCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         codes = listProjectCodes(s.platform, s.settings, s.paths);
     }
 
-    const bool progress = a->has("--all") && standardErrorIsTerminal();
+    const bool progress = a.has("--all") && standardErrorIsTerminal();
     Results results;
     for (std::size_t i = 0; i < codes.size(); ++i) {
         if (progress) err << "trv-cli: checking " << codes[i] << " (" << i + 1 << " of " << codes.size() << ")\n";
-        checkOne(s, codes[i], types, !a->has("--no-report"), results, err);
+        checkOne(s, codes[i], types, !a.has("--no-report"), results, err);
     }
     std::string page;
-    const bool historyFailed = !summarizeRun(s, type, a->value("--history"), results,
-                                             *format == Format::Html ? &page : nullptr, err);
+    const bool historyFailed =
+        !summarizeRun(s, type, a.value("--history"), results, *format == Format::Html ? &page : nullptr, err);
     switch (*format) {
         case Format::Text:
-            printText(results, !a->has("--no-report"), out);
+            printText(results, !a.has("--no-report"), out);
             break;
         case Format::Json:
             printJson(results, out);

@@ -113,12 +113,10 @@ void checkDataFile(Session& s, Findings& f, const std::string& file) {
 
 }  // namespace
 
-int configCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto a = parseArguments(args, {}, {}, err);
-    if (!a) return statusError;
-    if (a->words.size() != 1 || a->words[0] != "check") return badArguments(err, "config takes check");
+int configCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
+    if (a.words.size() != 1 || a.words[0] != "check") return badArguments(err, "config takes check");
 
-    Session s(*a);
+    Session s(a);
     Findings f(s.platform, out);
     const std::string ini = s.platform.settingsFile();
     if (!s.platform.fileExists(ini)) {

@@ -37,21 +37,19 @@ std::string kindName(ui::ControlKind kind) {
 
 }  // namespace
 
-int controlsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto a = parseArguments(args, {}, {}, err);
-    if (!a) return statusError;
-    if (a->words.size() > 1) return badArguments(err, "controls takes at most one window");
-    Session s(*a);
+int controlsCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
+    if (a.words.size() > 1) return badArguments(err, "controls takes at most one window");
+    Session s(a);
     // The windows are built, not loaded: nothing is read from the office.
     ui::Application app(s.platform, s.ui);
     std::vector<std::string> windows = app.windowNames();
-    if (!a->words.empty()) {
-        if (!app.desc(a->words[0])) {
+    if (!a.words.empty()) {
+        if (!app.desc(a.words[0])) {
             std::string names;
             for (const auto& w : windows) names += ' ' + w;
-            return badArguments(err, "no window " + a->words[0] + "; the windows are" + names);
+            return badArguments(err, "no window " + a.words[0] + "; the windows are" + names);
         }
-        windows = {a->words[0]};
+        windows = {a.words[0]};
     }
     for (const std::string& window : windows) {
         const ui::WindowDescription& d = *app.desc(window);

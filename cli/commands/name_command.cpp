@@ -121,41 +121,37 @@ int sheetName(Session& s, const Arguments& a, const Common& c, std::ostream& out
 
 }  // namespace
 
-int nameCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto a = parseArguments(args,
-                                  {"--project", "--type", "--discipline", "--model", "--facility", "--user-code",
-                                   "--sheet-type", "--sheet-number"},
-                                  {"--create"}, err);
-    if (!a) return statusError;
-    if (a->words.size() != 1 || (a->words[0] != "model" && a->words[0] != "sheet"))
+int nameCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
+    if (a.words.size() != 1 || (a.words[0] != "model" && a.words[0] != "sheet"))
         return badArguments(err, "name takes model or sheet");
-    const bool model = a->words[0] == "model";
+    const bool model = a.words[0] == "model";
     for (const char* option : {"--project", "--type", "--discipline", model ? "--model" : "--sheet-type"})
-        if (!a->has(option)) return badArguments(err, std::string("name ") + a->words[0] + " needs " + option);
+        if (!a.has(option)) return badArguments(err, std::string("name ") + a.words[0] + " needs " + option);
     const std::vector<std::string> foreign = model ? std::vector<std::string>{"--sheet-type", "--sheet-number"}
                                                    : std::vector<std::string>{"--model", "--user-code"};
     for (const std::string& option : foreign)
-        if (a->has(option)) return badArguments(err, std::string("name ") + a->words[0] + " takes no " + option);
+        if (a.has(option))
+            return badArguments(err, std::string("name ") + a.words[0] + " takes no " + option);
 
     Common c;
-    c.code = *a->value("--project");
-    c.discipline = *a->value("--discipline");
-    c.create = a->has("--create");
-    const std::string type = *a->value("--type");
+    c.code = *a.value("--project");
+    c.discipline = *a.value("--discipline");
+    c.create = a.has("--create");
+    const std::string type = *a.value("--type");
     const auto* drawingType = catalogue::findDrawingType(type, &catalogue::DrawingType::word);
     if (!drawingType) return badArguments(err, "--type is design or as-built");
     c.drawingType = drawingType->folder;
     if (!naming::isSafeFolderName(c.code)) return badArguments(err, "no project " + c.code);
 
-    Session s(*a);
+    Session s(a);
     if (!s.load(err)) return statusError;
-    const TypedEntry facility = facilityNumberEntry(a->value("--facility").value_or(""));
+    const TypedEntry facility = facilityNumberEntry(a.value("--facility").value_or(""));
     if (!facility.value) {
         err << facility.refusal << '\n';
         return statusFound;
     }
     c.facility = *facility.value;
-    return model ? modelName(s, *a, c, out, err) : sheetName(s, *a, c, out, err);
+    return model ? modelName(s, a, c, out, err) : sheetName(s, a, c, out, err);
 }
 
 }  // namespace trv::cli

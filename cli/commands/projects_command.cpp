@@ -11,14 +11,12 @@
 
 namespace trv::cli {
 
-int projectsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto a = parseArguments(args, {"--format"}, {}, err);
-    if (!a) return statusError;
-    if (!a->words.empty()) return badArguments(err, "projects takes no word " + a->words[0]);
-    const auto format = parseFormat(a->value("--format").value_or("text"));
+int projectsCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
+    if (!a.words.empty()) return badArguments(err, "projects takes no word " + a.words[0]);
+    const auto format = parseFormat(a.value("--format").value_or("text"));
     if (!format || *format == Format::Html) return badArguments(err, "--format is text, json or csv");
 
-    Session s(*a);
+    Session s(a);
     if (!s.load(err)) return statusError;
     if (!s.platform.canListFolder(s.paths.projectRecordFolder()))
         return badArguments(err, "cannot list the project records in " +

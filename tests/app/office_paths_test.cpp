@@ -24,7 +24,7 @@ public:
     FolderTest testFolder(const std::string&) override { return FolderTest::Exists; }
     bool createFolder(const std::string&) override { return false; }
     bool fileExists(const std::string& path) override {
-        return path == iniPath || (userListed && path == userTable);
+        return path == settingsFile() || (userListed && path == userTable);
     }
     std::string readFile(const std::string& path) override {
         if (path == userTable) return "\"tester\",\"Tess Ter\"\r\n";
@@ -94,7 +94,7 @@ protected:
     // trv.ini with `ending` after it; the projects drive is `root` itself.
     std::vector<std::string> pathsBelow(const std::string& root, const std::string& ending, bool userListed) {
         NamedOffice office;
-        office.iniPath = dir / "trv.ini";
+        office.setSettingsFile(dir / "trv.ini");
         office.userTable = root + "\\resources\\usernames.txt";
         office.userListed = userListed;
         std::string ini = "[Paths]\r\nProjectPath=" + root + ending + "\r\n";

@@ -34,7 +34,7 @@ using Strings = std::vector<std::string>;
 class SavedChoicesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        platform.iniPath = dir / "trv.ini";
+        platform.setSettingsFile(dir / "trv.ini");
         dir.write("trv.ini", "[Paths]\r\nResourcePath=" + (dir / "resources") + "\r\nProjectPath=" +
                                  (dir / "projects") + "\r\nIndividualTemplatePath=" + (dir / "templates") +
                                  "\r\nSheetTemplatePath=" + (dir / "sheets") + "\r\nResourceCopyDestPath=" +

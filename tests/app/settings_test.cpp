@@ -28,7 +28,7 @@ public:
         // Table-driven tests start each case afresh.
         for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
             std::filesystem::remove_all(entry);
-        platform.iniPath = dir / "trv.ini";
+        platform.setSettingsFile(dir / "trv.ini");
         platform.messages.clear();
         s = AppSettings{};
         dir.mkdir("resources");
@@ -211,7 +211,7 @@ TEST_F(LoadSettingsTest, TheUserTableGivesTheLastExactMatch) {
     for (const auto& c : cases) {
         SetUp();
         dir.write("resources/usernames.txt", c.table);
-        platform.user = c.user;
+        platform.setUserName(c.user);
         load();
         EXPECT_TRUE(platform.messages.empty()) << c.name;
         EXPECT_EQ(s.UserFolder, c.folder) << c.name;

@@ -51,6 +51,11 @@ expect 2 "" 1 "$cli" play "$work/none.txt" --frob
 expect 2 "" 1 "$cli" render
 expect 2 "" 1 "$cli"
 expect 2 "" 1 "$cli" play "$work/none.txt"
+# A batch command's --help is its usage; its unknown option one line.
+for command in check name projects config controls; do
+    expect 0 "^trv-cli $command" 0 "$cli" $command --help
+    expect 2 "" 1 "$cli" $command --frob
+done
 
 if [[ -n "$gui" ]]; then
     expect 0 "^trv $version\$" 0 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$gui" --version

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -51,10 +52,49 @@ TEST(ParseArguments, TellsWhatTheCommandLineAsksFor) {
         for (const auto& a : c.args) shown += "[" + a + "]";
         const Invocation i = parseArguments(c.args);
         EXPECT_EQ(i.action, c.action) << shown;
-        EXPECT_EQ(i.script, c.script) << shown;
-        EXPECT_EQ(i.ini.value_or("-"), c.ini) << shown;
-        EXPECT_EQ(i.user.value_or("-"), c.user) << shown;
+        EXPECT_EQ(i.play.script, c.script) << shown;
+        EXPECT_EQ(i.play.ini.value_or("-"), c.ini) << shown;
+        EXPECT_EQ(i.play.user.value_or("-"), c.user) << shown;
         EXPECT_EQ(i.error, c.error) << shown;
+    }
+}
+
+TEST(ReadArguments, StopsAtTheFirstProblem) {
+    using Kind = ArgumentError::Kind;
+    struct Case {
+        Args args;
+        bool lastValueWins;
+        std::string read;  // words, then option=value, "help", or the error's kind and word
+    };
+    const Case cases[] = {
+        {{"w", "--a", "1", "--f"}, false, "w a=1 f"},
+        {{"--a", "--help", "-"}, false, "- a=--help"},
+        {{"--a", "1", "--a", "2"}, true, "a=2"},
+        {{"--a", "1", "--a", "2", "--frob"}, false, "twice --a"},
+        {{"w", "-x"}, false, "unknown -x"},
+        {{"--a"}, false, "needs --a"},
+        {{"v", "w"}, false, "extra w"},
+        {{"v", "-h", "--frob"}, false, "help"},
+    };
+    for (const Case& c : cases) {
+        const auto read = readArguments(c.args, Syntax{{"--a"}, {"--f"}, 1, c.lastValueWins});
+        std::vector<std::string> parts;
+        if (const auto* e = std::get_if<ArgumentError>(&read)) {
+            const std::map<Kind, std::string> kinds = {{Kind::NeedsValue, "needs"},
+                                                       {Kind::GivenTwice, "twice"},
+                                                       {Kind::UnknownOption, "unknown"},
+                                                       {Kind::ExtraWord, "extra"}};
+            parts = {kinds.at(e->kind), e->word};
+        } else {
+            const Arguments& a = std::get<Arguments>(read);
+            if (a.help) parts.push_back("help");
+            parts.insert(parts.end(), a.words.begin(), a.words.end());
+            for (const auto& [name, value] : a.values) parts.push_back(name.substr(2) + "=" + value);
+            for (const auto& f : a.flags) parts.push_back(f.substr(2));
+        }
+        std::string got;
+        for (const auto& part : parts) got += (got.empty() ? "" : " ") + part;
+        EXPECT_EQ(got, c.read) << c.args.size();
     }
 }
 

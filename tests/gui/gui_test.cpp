@@ -34,13 +34,6 @@ namespace {
 using trv::ui::ControlKind;
 
 // Messages are recorded instead of shown, so that nothing waits for a click.
-class TestSystem : public trv::NativePlatform {
-public:
-    std::string ini;
-    std::string settingsFile() override { return ini; }
-    std::string logonName() override { return "tester"; }
-};
-
 class RecordingInteraction : public trv::gui::GuiInteraction {
 public:
     using GuiInteraction::GuiInteraction;
@@ -108,13 +101,14 @@ struct Office {
 // The program started over the office, with its windows rendered.
 struct Running {
     Office office;
-    TestSystem system;
+    trv::NativePlatform system;
     RecordingInteraction ui{system};
     trv::ui::Application app{system, ui};
     trv::gui::Renderer renderer{app};
 
     explicit Running(bool withIni = true) : office(withIni) {
-        system.ini = office.iniPath().toStdString();
+        system.setSettingsFile(office.iniPath().toStdString());
+        system.setUserName("tester");
         ui.setRenderer(&renderer);
         app.start();
         renderer.refresh();

@@ -28,7 +28,7 @@ TEST(NameComposition, AUserCodeThatIsNotTextGivesNoName) {
     };
     TempFolder dir;
     RecordingPlatform platform;
-    platform.iniPath = dir / "trv.ini";
+    platform.setSettingsFile(dir / "trv.ini");
     dir.write("trv.ini", "[Paths]\r\nResourcePath=" + (dir / "resources") + "\r\nProjectPath=" + (dir / "projects") +
                              "\r\nIndividualTemplatePath=t\r\nSheetTemplatePath=s\r\nResourceCopyDestPath=d\r\n");
     dir.write("resources/vb_server/modelfilescodes.txt", "\"Road Plan\",\"RP\"\r\n");

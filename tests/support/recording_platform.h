@@ -9,19 +9,16 @@
 
 namespace trv::testing {
 
-// The real file system, with the logon name, the clock, the configuration
-// file and the program's folder set by the test.
+// The real file system, with the logon name ("tester" unless set), the
+// clock, the configuration file and the program's folder set by the test.
 class TestSystem : public NativePlatform {
 public:
-    std::string user = "tester";
-    std::string iniPath;
-    std::string folder = "/nonexistent-program-folder";
+    TestSystem() { setUserName("tester"); }
 
+    std::string folder = "/nonexistent-program-folder";
     std::string time = "2026-03-14 09:30";
 
-    std::string logonName() override { return user; }
     std::string localTime() override { return time; }
-    std::string settingsFile() override { return iniPath.empty() ? NativePlatform::settingsFile() : iniPath; }
     std::string programFolder() override { return folder; }
 };
 
