@@ -84,6 +84,15 @@ int main(int argc, char** argv) {
     }
 
     QApplication qtApp(argc, argv);  // takes Qt's own options out of argv
+    // The same for a played script: it shows the windows the user sees.
+    QApplication::setApplicationName(QStringLiteral("TRV"));
+    QApplication::setApplicationVersion(QStringLiteral(TRV_VERSION));
+    // The desktop entry (trv.desktop) the desktop matches the windows with.
+    QGuiApplication::setDesktopFileName(QStringLiteral("trv"));
+    QApplication::setWindowIcon(trv::gui::applicationIcon());
+    // The program ends when its model says so (Cancel, the close box, the
+    // path-problem window), not when a window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
     const std::vector<std::string> args = trv::cli::utf8Arguments(argc, argv);
     if (!args.empty() && args.front() == "play") {
         useParentConsole();
@@ -99,14 +108,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "trv: unknown option '%s' (see trv --help)\n", argv[1]);
         return 2;
     }
-    QApplication::setApplicationName(QStringLiteral("TRV"));
-    QApplication::setApplicationVersion(QStringLiteral(TRV_VERSION));
-    // The desktop entry (trv.desktop) the desktop matches the windows with.
-    QGuiApplication::setDesktopFileName(QStringLiteral("trv"));
-    QApplication::setWindowIcon(trv::gui::applicationIcon());
-    // The program ends when its model says so (Cancel, the close box, the
-    // path-problem window), not when a window closes.
-    QApplication::setQuitOnLastWindowClosed(false);
 
     trv::NativePlatform platform;
     trv::gui::GuiInteraction interaction(platform);
