@@ -4,13 +4,13 @@
 #include <iterator>
 #include <string_view>
 
+#include "app/open_document.h"
 #include "app/program.h"
 #include "catalogue/check_tables.h"
 #include "catalogue/tables.h"
 #include "check/name_rules.h"
 #include "check/quality_report.h"
 #include "app/saved_choices.h"
-#include "tools/documents.h"
 
 namespace trv {
 namespace check {
@@ -197,6 +197,16 @@ NamingCheckOutcome checkProject(Platform& platform, const OfficePaths& paths, co
 }
 
 }  // namespace check
+
+void OpenQAReport(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
+                  const std::string& projectCode, const std::string& drawingType) {
+    const std::string report = paths.qualityReport(projectCode, drawingType);
+    if (!platform.fileExists(report)) {
+        ui.message("Can not find file " + platform.displayPath(report));
+        return;
+    }
+    openDocumentOrChooser(platform, ui, report);
+}
 
 void Command1_Click(Program& p) {
     p.loadSettings();

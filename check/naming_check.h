@@ -6,6 +6,7 @@
 #include "app/office_paths.h"
 #include "check/findings.h"
 #include "platform/platform.h"
+#include "platform/user_interaction.h"
 
 namespace trv {
 
@@ -61,6 +62,11 @@ NamingCheckOutcome runNamingCheck(Platform& platform, const OfficePaths& paths,
                                   const std::string& drawingTypeChoice);
 
 }  // namespace check
+
+// Opens the quality report that the naming check wrote for this project and
+// drawing type; "Can not find file " and its path when there is none.
+void OpenQAReport(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
+                  const std::string& projectCode, const std::string& drawingType);
 
 // The "Naming Check" button: runs the check and opens the report.
 void Command1_Click(Program& p);

@@ -2,7 +2,7 @@
 
 #include "app/program.h"
 #include "app/saved_choices.h"
-#include "catalogue/choices.h"
+#include "mainwindow/catalogue_lists.h"
 #include "catalogue/tables.h"
 #include "platform/text.h"
 #include "projects/projects.h"

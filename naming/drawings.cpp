@@ -1,7 +1,7 @@
 #include "naming/drawings.h"
 
 #include "app/office_paths.h"
-#include "app/settings.h"
+#include "app/open_document.h"
 #include "app/version.h"
 #include "naming/name_composition.h"
 #include "naming/names.h"
@@ -145,7 +145,7 @@ void openDrawing(Platform& platform, UserInteraction& ui, const AppSettings& set
         platform.startProgram(settings.OpenInAutoCAD, drawing);
         return;
     }
-    openDocumentOrChooser(platform, ui, drawing, "Unknow error during ShellExecute(");
+    openDocumentOrChooser(platform, ui, drawing);
 }
 
 }  // namespace trv

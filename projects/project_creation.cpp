@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/settings.h"
+#include "app/open_document.h"
 #include "platform/records.h"
 #include "platform/text.h"
 
@@ -156,7 +156,7 @@ Refusal openStyleSheet(Platform& platform, UserInteraction& ui, const OfficePath
         if (!cadProgram.empty()) {
             platform.startProgram(cadProgram, drawing);
         } else {
-            openDocumentOrChooser(platform, ui, drawing, "Unknow error during ShellExecute(");
+            openDocumentOrChooser(platform, ui, drawing);
         }
     } catch (const std::exception&) {
         return {unknownError};

@@ -3,16 +3,10 @@
 #include <exception>
 
 #include "app/program.h"
-#include "app/settings.h"
+#include "app/open_document.h"
 
 namespace trv {
 namespace tools {
-namespace {
-
-// Every button but the user manual's spells it this way.
-const char* const unknowShellError = "Unknow error during ShellExecute(";
-
-}  // namespace
 
 DocumentToOpen findReferenceDocument(Platform& platform, const OfficePaths& paths,
                                      ReferenceDocument document) {
@@ -110,17 +104,7 @@ void cmdprojecsfile_Click(Program& p) {
     p.loadSettings();
     const std::string list = tools::rebuildProjectsList(p.platform, p.paths);
     if (list.empty()) return;
-    openDocumentOrChooser(p.platform, p.ui, list, tools::unknowShellError);
-}
-
-void OpenQAReport(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
-                  const std::string& projectCode, const std::string& drawingType) {
-    const std::string report = paths.qualityReport(projectCode, drawingType);
-    if (!platform.fileExists(report)) {
-        ui.message("Can not find file " + platform.displayPath(report));
-        return;
-    }
-    openDocumentOrChooser(platform, ui, report, tools::unknowShellError);
+    openDocumentOrChooser(p.platform, p.ui, list);
 }
 
 }  // namespace trv

@@ -5,7 +5,6 @@
 
 #include "app/office_paths.h"
 #include "platform/platform.h"
-#include "platform/user_interaction.h"
 
 namespace trv {
 
@@ -50,10 +49,5 @@ void cmdncs4_Click(Program& p);
 void cmdaecsymb_Click(Program& p);
 void cmdNcsNotation_Click(Program& p);
 void cmdprojecsfile_Click(Program& p);
-
-// Opens the quality report that the naming check wrote for this project and
-// drawing type; "Can not find file " and its path when there is none.
-void OpenQAReport(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
-                  const std::string& projectCode, const std::string& drawingType);
 
 }  // namespace trv
