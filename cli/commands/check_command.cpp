@@ -48,20 +48,20 @@ void checkOne(Session& s, const std::string& code, const std::vector<std::string
     Checked base;
     base.project = code;
     // A code is a folder name; anything else is no project of this office.
-    const auto lookup = naming::isSafeFolderName(code) ? lookUpProject(s.platform, s.paths, code, {})
-                                                        : ProjectLookup{};
-    if (lookup.result != ProjectLookup::Result::Found) {
+    const auto lookup = naming::isSafeFolderName(code) ? lookUpProject(s.platform, s.paths, code)
+                                                        : Outcome<Project>{};
+    if (!lookup.value) {
         base.error = lookup.messages.empty() ? "no such project" : lookup.messages.back();
         err << "trv-cli: " << code << ": " << base.error << '\n';
         results.checked.push_back(base);
         return;
     }
     base.project = toUpper(code);
-    base.name = lookup.project.name;
+    base.name = lookup.value->name;
     for (const std::string& type : types) {
         Checked c = base;
         c.drawingType = type;
-        const check::CheckSubject subject{c.project, lookup.project.internalCode, type};
+        const check::CheckSubject subject{c.project, lookup.value->internalCode, type};
         const auto outcome = check::checkProject(s.platform, s.paths, subject, writeReport);
         if (!outcome.refusal.empty()) {
             c.error = outcome.refusal;

@@ -29,10 +29,10 @@ int projectsCommand(const std::vector<std::string>& args, std::ostream& out, std
     };
     std::vector<Row> rows;
     for (const auto& code : listProjectCodes(s.platform, s.settings, s.paths)) {
-        const auto lookup = lookUpProject(s.platform, s.paths, code, {});
-        if (lookup.result != ProjectLookup::Result::Found)
+        const auto lookup = lookUpProject(s.platform, s.paths, code);
+        if (!lookup.value)
             err << "trv-cli: " << code << ": " << (lookup.messages.empty() ? "" : lookup.messages.back()) << '\n';
-        rows.push_back({code, lookup.result == ProjectLookup::Result::Found ? lookup.project.name : ""});
+        rows.push_back({code, lookup.value ? lookup.value->name : ""});
     }
 
     switch (*format) {
