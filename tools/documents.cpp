@@ -8,42 +8,43 @@
 namespace trv {
 namespace tools {
 
-DocumentToOpen findReferenceDocument(Platform& platform, const OfficePaths& paths,
-                                     ReferenceDocument document) {
+Outcome<DocumentToOpen> findReferenceDocument(Platform& platform, const OfficePaths& paths,
+                                              ReferenceDocument document) {
     std::vector<std::string> candidates;
+    std::string missingMessage;
     DocumentToOpen found;
     found.shellFailure = unknowShellError;
     switch (document) {
         case ReferenceDocument::UserManual:
             candidates = {paths.userManual()};
-            found.missingMessage = "Can not find file " + platform.displayPath(paths.userManual());
+            missingMessage = "Can not find file " + platform.displayPath(paths.userManual());
             found.shellFailure = "Unknown error during ShellExecute(";
             break;
         case ReferenceDocument::ModelsList:
             candidates = {paths.modelsList()};
-            found.missingMessage = "Can not find(or copy) file klv-cadd-std-02.xls";
+            missingMessage = "Can not find(or copy) file klv-cadd-std-02.xls";
             break;
         case ReferenceDocument::DraftingConventions:
             candidates = {paths.draftingConventions(), paths.draftingConventionsInVelunor()};
-            found.missingMessage = "Can not find file 07_Drafting Conventions.pdf";
+            missingMessage = "Can not find file 07_Drafting Conventions.pdf";
             break;
         case ReferenceDocument::AecSymbols:
             candidates = {paths.aecSymbols()};
-            found.missingMessage = "Can not find(or copy) file " + platform.displayPath(paths.aecSymbols());
+            missingMessage = "Can not find(or copy) file " + platform.displayPath(paths.aecSymbols());
             break;
         case ReferenceDocument::Notations:
             candidates = {paths.notations(), paths.notationsInVelunor()};
-            found.missingMessage = "Can not find file 11_Notations.pdf";
+            missingMessage = "Can not find file 11_Notations.pdf";
             break;
     }
     // The second candidate is looked at only when the first is not there.
     for (const std::string& candidate : candidates) {
         if (!candidate.empty() && platform.fileExists(candidate)) {
             found.path = candidate;
-            break;
+            return found;
         }
     }
-    return found;
+    return Outcome<DocumentToOpen>().refuse(missingMessage, Reason::Failed);
 }
 
 std::string projectsListText(const std::vector<std::string>& recordFiles) {
@@ -84,12 +85,9 @@ namespace {
 
 void openReferenceDocument(Program& p, tools::ReferenceDocument document) {
     p.loadSettings();
-    const tools::DocumentToOpen found = tools::findReferenceDocument(p.platform, p.paths, document);
-    if (found.path.empty()) {
-        p.message(found.missingMessage);
-        return;
-    }
-    openDocumentOrChooser(p.platform, p.ui, found.path, found.shellFailure);
+    const auto found = tools::findReferenceDocument(p.platform, p.paths, document);
+    show(p.ui, found, &p.form1);
+    if (found.value) openDocumentOrChooser(p.platform, p.ui, found.value->path, found.value->shellFailure);
 }
 
 }  // namespace

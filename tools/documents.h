@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/office_paths.h"
+#include "app/outcome.h"
 #include "platform/platform.h"
 
 namespace trv {
@@ -15,18 +16,18 @@ namespace tools {
 // The reference documents behind the main window's document buttons.
 enum class ReferenceDocument { UserManual, ModelsList, DraftingConventions, AecSymbols, Notations };
 
-// A document found for its button, or the message that says it is missing.
+// A document found for its button.
 struct DocumentToOpen {
-    std::string path;            // empty when no candidate exists
-    std::string missingMessage;  // shown when `path` is empty
-    std::string shellFailure;    // what precedes the shell's number when opening fails
+    std::string path;
+    std::string shellFailure;  // what precedes the shell's number when opening fails
 };
 
 // Takes the first of the document's candidates that exists as a file (found
 // without regard to letter case): the resource folder's copy, then for the
 // two chapters of the National CAD Standard the copy in the CAD-standards
-// product's folder when one is configured.
-DocumentToOpen findReferenceDocument(Platform& platform, const OfficePaths& paths,
+// product's folder when one is configured. Refused with the message that
+// says it is missing when none exists.
+Outcome<DocumentToOpen> findReferenceDocument(Platform& platform, const OfficePaths& paths,
                                      ReferenceDocument document);
 
 // The projects list as rebuilt from the contents of the project record

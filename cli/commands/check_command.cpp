@@ -62,13 +62,14 @@ void checkOne(Session& s, const std::string& code, const std::vector<std::string
         Checked c = base;
         c.drawingType = type;
         const check::CheckSubject subject{c.project, lookup.value->internalCode, type};
-        const auto outcome = check::checkProject(s.platform, s.paths, subject, writeReport);
-        if (!outcome.refusal.empty()) {
-            c.error = outcome.refusal;
+        const auto checked = check::checkProject(s.platform, s.paths, subject, writeReport);
+        if (!checked.value) {
+            c.error = checked.messages.back();
             err << "trv-cli: " << c.project << ' ' << type << ": " << c.error << '\n';
             results.checked.push_back(c);
             continue;
         }
+        const check::CheckedNames& outcome = *checked.value;
         const std::string report = s.paths.qualityReport(subject.projectCode, type);
         if (outcome.reportWritten) c.report = s.platform.displayPath(report);
         if (writeReport && !outcome.reportWritten) {
