@@ -17,6 +17,7 @@ enum class Reason {
     NotConfigured,  // the office folders it needs are not configured
     NoProject,      // the project named has no readable record, or none is chosen
     Entry,          // a value given (typed, chosen, on the command line) is refused
+    Exists,         // what it would make is there already
     Failed,         // the file system or a program failed it
 };
 
@@ -59,12 +60,14 @@ struct Outcome {
 };
 
 // How every handler shows an outcome: its messages through `ui`, in order,
-// then the keyboard focus into its control of `window` when it names one.
+// then the keyboard focus into its control of `window` (and out of the
+// others) when it names one.
 template <class T>
 void show(UserInteraction& ui, const Outcome<T>& outcome, WindowModel* window = nullptr) {
     for (const std::string& message : outcome.messages) ui.message(message);
-    if (window && !outcome.focus.empty())
-        if (Control* control = window->controls.find(outcome.focus)) control->focused = true;
+    if (!window || outcome.focus.empty()) return;
+    if (const Control* box = window->controls.find(outcome.focus))
+        for (Control* c : window->controls.all()) c->focused = c == box;
 }
 
 // An operation that has nothing to give back but whether it completed.
