@@ -67,11 +67,9 @@ std::optional<std::string> overlapOf(Platform& platform, const OfficePaths& path
 
 Outcome<Delivery> copyResourcesToDelivery(Platform& platform, const OfficePaths& paths, const CopyProgress& progress) {
     Outcome<Delivery> outcome;
-    const std::string destination = paths.deliveryDestination();
-    // An empty setting would make every folder relative to wherever the
-    // program was started.
-    if (destination.empty() || platform.testFolder(destination) != FolderTest::Exists) {
-        return outcome.refuse("Destination path(" + platform.displayPath(destination) +
+    const ConfiguredPath destination = paths.deliveryDestination();
+    if (!destination || platform.testFolder(*destination) != FolderTest::Exists) {
+        return outcome.refuse("Destination path(" + platform.displayPath(destination.value_or("")) +
                                   ") is not created or accessible. Error code " + std::to_string(pathNotFound) + ".",
                               Reason::NotConfigured);
     }
@@ -113,7 +111,7 @@ void cmdCopyres_Click(CopyResourcesWindow& w) { w.show(); }
 void frmCopyRes_Form_Load(Program& p, CopyResourcesWindow& w) {
     p.loadSettings();
     w.cmdCopyresources.setText("Copy resources to klv2contractor Folder under " +
-                               p.platform.displayPath(p.paths.deliveryDestination()));
+                               p.platform.displayPath(p.paths.deliveryDestination().value_or("")));
 }
 
 void cmdCopyresources_Click(Program& p, CopyResourcesWindow& w) {

@@ -129,7 +129,9 @@ ProjectCreation createProject(Platform& platform, const OfficePaths& paths, cons
             out.storedName.reset();
             return alreadyCreated();
         }
-        platform.appendToFile(paths.projectsList(), recordLine({code, name, code}));
+        const ConfiguredPath list = paths.projectsList();
+        if (!list) throw RuntimeFailure("no resource folder configured");
+        platform.appendToFile(*list, recordLine({code, name, code}));
         platform.replaceWithCopy(paths.sheetTemplate(), paths.styleSheet(code));
         out.say("Success : Project is created : " + code + ".dwg");
         out.value = code;

@@ -44,12 +44,11 @@ void showAcceptance(Program& p, const Acceptance& a) {
 
 }  // namespace
 
-std::vector<std::string> listProjectCodes(Platform& platform, const AppSettings& settings,
-                                          const OfficePaths& paths) {
+std::vector<std::string> listProjectCodes(Platform& platform, const OfficePaths& paths) {
     std::vector<std::string> codes;
     // Without a configured resource folder there is nothing to list (and the
     // folder would otherwise be looked for relative to wherever we started).
-    if (settings.ResourcePath.empty()) return codes;
+    if (!paths.resourceFolderConfigured()) return codes;
     try {
         for (const auto& name : platform.listFiles(paths.projectRecordFolder())) {
             const auto dot = name.find('.');
@@ -96,7 +95,7 @@ Acceptance acceptProject(Platform& platform, const AppSettings& settings, const 
     // Without a loaded configuration every path would be empty: the folders
     // would be tested and created from the file-system root. (An unreadable
     // saved choice also clears InitOK, but leaves the paths usable.)
-    if (settings.ProjectPath.empty()) {
+    if (!paths.projectFolderConfigured()) {
         a.reason = Reason::NotConfigured;
         return a;
     }
@@ -129,7 +128,7 @@ Acceptance acceptProject(Platform& platform, const AppSettings& settings, const 
 }
 
 void FillProjectList(Program& p) {
-    p.form1.cmbProjectCode.setItems(listProjectCodes(p.platform, p.settings, p.paths));
+    p.form1.cmbProjectCode.setItems(listProjectCodes(p.platform, p.paths));
 }
 
 namespace {

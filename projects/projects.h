@@ -21,7 +21,7 @@ struct Program;
 // The project codes of the record folder, in listing order: the part before
 // the first dot of each file name that has one. None when the resource folder
 // is not configured or the record folder cannot be listed.
-std::vector<std::string> listProjectCodes(Platform& platform, const AppSettings& settings, const OfficePaths& paths);
+std::vector<std::string> listProjectCodes(Platform& platform, const OfficePaths& paths);
 
 // Creates the user state folder and the shared project tree root when missing.
 void ensureStateFolders(Platform& platform, const OfficePaths& paths);

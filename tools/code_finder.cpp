@@ -36,7 +36,7 @@ Outcome<Done> lookUpModelFileCode(Platform& platform, const std::string& codeFil
 }
 
 void Command2_Click(Program& p) {
-    show(p.ui, lookUpModelFileCode(p.platform, p.paths.modelCodeFinderFile(), !p.settings.ResourcePath.empty(),
+    show(p.ui, lookUpModelFileCode(p.platform, p.paths.modelCodeFinderFile(), p.paths.resourceFolderConfigured(),
                                    p.form1.txtmodelfilecodes.text()),
          &p.form1);
 }

@@ -10,7 +10,7 @@ namespace tools {
 
 Outcome<DocumentToOpen> findReferenceDocument(Platform& platform, const OfficePaths& paths,
                                               ReferenceDocument document) {
-    std::vector<std::string> candidates;
+    std::vector<ConfiguredPath> candidates;
     std::string missingMessage;
     DocumentToOpen found;
     found.shellFailure = unknowShellError;
@@ -38,9 +38,9 @@ Outcome<DocumentToOpen> findReferenceDocument(Platform& platform, const OfficePa
             break;
     }
     // The second candidate is looked at only when the first is not there.
-    for (const std::string& candidate : candidates) {
-        if (!candidate.empty() && platform.fileExists(candidate)) {
-            found.path = candidate;
+    for (const ConfiguredPath& candidate : candidates) {
+        if (candidate && platform.fileExists(*candidate)) {
+            found.path = *candidate;
             return found;
         }
     }
@@ -58,9 +58,9 @@ std::string projectsListText(const std::vector<std::string>& recordFiles) {
     return text + "\r\n";
 }
 
-std::string rebuildProjectsList(Platform& platform, const OfficePaths& paths) {
-    const std::string list = paths.projectsList();
-    if (list.empty()) return {};
+ConfiguredPath rebuildProjectsList(Platform& platform, const OfficePaths& paths) {
+    const ConfiguredPath list = paths.projectsList();
+    if (!list) return list;
     const std::string folder = paths.projectRecordFolder();
     if (platform.testFolder(folder) != FolderTest::Exists) return list;
     std::vector<std::string> records;
@@ -72,7 +72,7 @@ std::string rebuildProjectsList(Platform& platform, const OfficePaths& paths) {
         }
     }
     try {
-        platform.replaceFile(list, projectsListText(records));
+        platform.replaceFile(*list, projectsListText(records));
     } catch (const std::exception&) {
         // The list stays as it was and is opened as it is.
     }
@@ -100,9 +100,8 @@ void cmdNcsNotation_Click(Program& p) { openReferenceDocument(p, tools::Referenc
 
 void cmdprojecsfile_Click(Program& p) {
     p.loadSettings();
-    const std::string list = tools::rebuildProjectsList(p.platform, p.paths);
-    if (list.empty()) return;
-    openDocumentOrChooser(p.platform, p.ui, list);
+    if (const auto list = tools::rebuildProjectsList(p.platform, p.paths))
+        openDocumentOrChooser(p.platform, p.ui, *list);
 }
 
 }  // namespace trv

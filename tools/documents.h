@@ -36,10 +36,10 @@ Outcome<DocumentToOpen> findReferenceDocument(Platform& platform, const OfficePa
 std::string projectsListText(const std::vector<std::string>& recordFiles);
 
 // Rebuilds "klvprojects.txt" from the project record folder and returns its
-// path to open; empty when no resource folder is configured. A record file
+// path to open; none when no resource folder is configured. A record file
 // that cannot be read is left out; a record folder that cannot be entered
 // leaves the list as it was; a list that cannot be written is opened as it is.
-std::string rebuildProjectsList(Platform& platform, const OfficePaths& paths);
+ConfiguredPath rebuildProjectsList(Platform& platform, const OfficePaths& paths);
 
 }  // namespace tools
 

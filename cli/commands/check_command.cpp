@@ -195,7 +195,7 @@ int checkCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         if (!s.platform.canListFolder(s.paths.projectRecordFolder()))
             return badArguments(err, "cannot list the project records in " +
                                          s.platform.displayPath(s.paths.projectRecordFolder()));
-        codes = listProjectCodes(s.platform, s.settings, s.paths);
+        codes = listProjectCodes(s.platform, s.paths);
     }
 
     const bool progress = a->has("--all") && standardErrorIsTerminal();

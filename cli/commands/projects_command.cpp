@@ -28,7 +28,7 @@ int projectsCommand(const std::vector<std::string>& args, std::ostream& out, std
         std::string code, name;
     };
     std::vector<Row> rows;
-    for (const auto& code : listProjectCodes(s.platform, s.settings, s.paths)) {
+    for (const auto& code : listProjectCodes(s.platform, s.paths)) {
         const auto lookup = lookUpProject(s.platform, s.paths, code);
         if (!lookup.value)
             err << "trv-cli: " << code << ": " << (lookup.messages.empty() ? "" : lookup.messages.back()) << '\n';
