@@ -93,8 +93,7 @@ Acceptance acceptProject(Platform& platform, const AppSettings& settings, const 
     Acceptance a;
     a.project = current;
     // Without a loaded configuration every path would be empty: the folders
-    // would be tested and created from the file-system root. (An unreadable
-    // saved choice also clears InitOK, but leaves the paths usable.)
+    // would be tested and created from the file-system root.
     if (!paths.projectFolderConfigured()) {
         a.reason = Reason::NotConfigured;
         return a;

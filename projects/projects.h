@@ -47,11 +47,12 @@ struct Acceptance : Outcome<std::string> {
 Acceptance acceptProject(Platform& platform, const AppSettings& settings, const OfficePaths& paths,
                          const std::string& code, const std::string& facilityNumber, const Project& current);
 
-// Accepts the project chosen in the project list: its code goes into the
-// hidden code box and is accepted; the outcome is shown.
-void acceptChosenProject(Program& p);
-
 // ---- handlers ----
+
+// What the project list's click does, also for start-up and the facility
+// number box: the chosen code goes into the hidden code box, acceptProject
+// takes it and the outcome is shown.
+void acceptChosenProject(Program& p);
 
 // Refills the project list with one entry per record file.
 void FillProjectList(Program& p);
