@@ -1,6 +1,6 @@
 #include "app/hyperlink_window.h"
 
-#include "app/settings.h"
+#include "app/open_document.h"
 
 namespace trv {
 

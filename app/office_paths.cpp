@@ -91,7 +91,10 @@ std::string OfficePaths::modelCodeFinderFile() const {
     return s_.ResourcePath + "vb_server\\FindModelFilesCodes2.csv";
 }
 
-std::string OfficePaths::deliveryDestination() const { return s_.ResourceCopyDestPath; }
+ConfiguredPath OfficePaths::deliveryDestination() const {
+    if (s_.ResourceCopyDestPath.empty()) return std::nullopt;
+    return s_.ResourceCopyDestPath;
+}
 
 std::vector<std::string> OfficePaths::deliveryFolders() const {
     const std::string top = s_.ResourceCopyDestPath + "klv2contractor";
@@ -144,8 +147,8 @@ namespace {
 constexpr const char* draftingConventionsFile = "07_Drafting Conventions.pdf";
 constexpr const char* notationsFile = "11_Notations.pdf";
 
-std::string velunorNcsDocument(const AppSettings& s, const char* file) {
-    if (s.Velunor.empty()) return {};
+ConfiguredPath velunorNcsDocument(const AppSettings& s, const char* file) {
+    if (s.Velunor.empty()) return std::nullopt;
     return s.Velunor + "Standards\\National CAD Standard\\docs\\" + file;
 }
 
@@ -157,14 +160,14 @@ std::string OfficePaths::draftingConventions() const {
 
 std::string OfficePaths::notations() const { return s_.ResourcePath + "AEC_Resources\\docs\\ncs\\" + notationsFile; }
 
-std::string OfficePaths::draftingConventionsInVelunor() const {
+ConfiguredPath OfficePaths::draftingConventionsInVelunor() const {
     return velunorNcsDocument(s_, draftingConventionsFile);
 }
 
-std::string OfficePaths::notationsInVelunor() const { return velunorNcsDocument(s_, notationsFile); }
+ConfiguredPath OfficePaths::notationsInVelunor() const { return velunorNcsDocument(s_, notationsFile); }
 
-std::string OfficePaths::projectsList() const {
-    if (s_.ResourcePath.empty()) return {};
+ConfiguredPath OfficePaths::projectsList() const {
+    if (!resourceFolderConfigured()) return std::nullopt;
     return s_.ResourcePath + "klvprojects.txt";
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,19 @@ namespace trv {
 // Paths are built as the program always built them, by concatenation with
 // backslashes; the settings' folders end with one, so some paths hold a
 // doubled backslash, which names the same folder.
+// A path of a folder that may not be configured: none then, never a path
+// relative to wherever the program was started.
+using ConfiguredPath = std::optional<std::string>;
+
 class OfficePaths {
 public:
     explicit OfficePaths(const AppSettings& settings) : s_(settings) {}
+
+    // Whether the resource folder (ResourcePath) and the projects folder
+    // (ProjectPath) are configured; without them every path below them would
+    // be relative to wherever the program was started.
+    bool resourceFolderConfigured() const { return !s_.ResourcePath.empty(); }
+    bool projectFolderConfigured() const { return !s_.ProjectPath.empty(); }
 
     // ---- the user's own folder ----
 
@@ -86,7 +97,7 @@ public:
         bool folderTree;
     };
     // ResourceCopyDestPath: the folder the delivery tree "klv2contractor" goes under.
-    std::string deliveryDestination() const;
+    ConfiguredPath deliveryDestination() const;
     // The ten folders of the delivery tree in the order they are made; the
     // first is the top of the tree.
     std::vector<std::string> deliveryFolders() const;
@@ -103,13 +114,13 @@ public:
     std::string aecSymbols() const;
     std::string draftingConventions() const;
     std::string notations() const;
-    // The same chapters in the CAD-standards product's folder; empty when no
-    // such folder is configured (never a path relative to the program).
-    std::string draftingConventionsInVelunor() const;
-    std::string notationsInVelunor() const;
+    // The same chapters in the CAD-standards product's folder, when one is
+    // configured.
+    ConfiguredPath draftingConventionsInVelunor() const;
+    ConfiguredPath notationsInVelunor() const;
     // "klvprojects.txt": a record appended per project created, rebuilt from
-    // the project records; empty when no resource folder is configured.
-    std::string projectsList() const;
+    // the project records; none when no resource folder is configured.
+    ConfiguredPath projectsList() const;
     // The naming check's report in the project folder, for example
     // KLV-13000-C000_DESIGN_qa.txt.
     std::string qualityReport(const std::string& project, const std::string& drawingType) const;

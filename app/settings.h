@@ -69,15 +69,6 @@ std::vector<std::string> userTableFolders(Platform& platform, const AppSettings&
 // wins; a row with a folder that is not is no row of the user's.
 void LookUpUserFolder(Platform& platform, AppSettings& settings);
 
-// Offers the chooser of programs for a file that has no associated program.
-void openWithChooser(UserInteraction& ui, const std::string& strFilePathToOpen);
-
-// Opens a document through the shell; when no program is associated with it
-// the chooser of programs is offered, on another failure `failureText`
-// followed by the shell's number and ")" is shown.
-void openDocumentOrChooser(Platform& platform, UserInteraction& ui, const std::string& path,
-                           const std::string& failureText);
-
 // A folder path as every setting keeps it: ending with one backslash.
 std::string withTrailingBackslash(const std::string& path);
 

@@ -63,7 +63,7 @@ void BM_NamingCheck(benchmark::State& state) {
     trv::NativePlatform platform;
     for (auto _ : state) {
         auto outcome = trv::check::runNamingCheck(platform, paths, "Design Drawings");
-        if (!outcome.reportWritten) state.SkipWithError("no report written");
+        if (!outcome.value || !outcome.value->reportWritten) state.SkipWithError("no report written");
         benchmark::DoNotOptimize(outcome);
     }
 }

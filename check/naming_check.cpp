@@ -4,13 +4,13 @@
 #include <iterator>
 #include <string_view>
 
+#include "app/open_document.h"
 #include "app/program.h"
 #include "catalogue/check_tables.h"
 #include "catalogue/tables.h"
 #include "check/name_rules.h"
 #include "check/quality_report.h"
 #include "app/saved_choices.h"
-#include "tools/documents.h"
 
 namespace trv {
 namespace check {
@@ -133,10 +133,10 @@ std::vector<Finding> checkDrawingNames(Platform& platform, const OfficePaths& pa
     return all;
 }
 
-NamingCheckOutcome runNamingCheck(Platform& platform, const OfficePaths& paths,
-                                  const std::string& drawingTypeChoice) {
-    NamingCheckOutcome outcome;
-    CheckSubject& s = outcome.subject;
+Outcome<CheckedNames> runNamingCheck(Platform& platform, const OfficePaths& paths,
+                                     const std::string& drawingTypeChoice) {
+    Outcome<CheckedNames> outcome;
+    CheckSubject s;
 
     using catalogue::DrawingType;
     if (const auto* chosen = catalogue::findDrawingType(drawingTypeChoice, &DrawingType::entry)) {
@@ -145,29 +145,21 @@ NamingCheckOutcome runNamingCheck(Platform& platform, const OfficePaths& paths,
                saved.read() && catalogue::findDrawingType(saved.value, &DrawingType::folder)) {
         s.drawingType = saved.value;
     } else {
-        outcome.refusal = "Please, select drawing type first.";
-        return outcome;
+        return outcome.refuse("Please, select drawing type first.");
     }
 
     const auto project = readCurrentProject(platform, paths);
-    if (!project.read()) {
-        outcome.refusal = checkFailed;
-        return outcome;
-    }
+    if (!project.read()) return outcome.refuse(checkFailed, Reason::NoProject);
     s.projectCode = project.value.code;
     s.internalCode = project.value.internalCode;
     return checkProject(platform, paths, s, true);
 }
 
-NamingCheckOutcome checkProject(Platform& platform, const OfficePaths& paths, const CheckSubject& subject,
-                                bool writeReport) {
-    NamingCheckOutcome outcome;
-    outcome.subject = subject;
-    const CheckSubject& s = outcome.subject;
-    if (!isSafeProjectCode(s.projectCode)) {
-        outcome.refusal = checkFailed;
-        return outcome;
-    }
+Outcome<CheckedNames> checkProject(Platform& platform, const OfficePaths& paths, const CheckSubject& subject,
+                                   bool writeReport) {
+    Outcome<CheckedNames> outcome;
+    const CheckSubject& s = subject;
+    if (!isSafeProjectCode(s.projectCode)) return outcome.refuse(checkFailed, Reason::NoProject);
 
     // The old report goes first, so that a report that cannot be written
     // leaves none rather than last run's.
@@ -178,18 +170,17 @@ NamingCheckOutcome checkProject(Platform& platform, const OfficePaths& paths, co
         } catch (const std::exception&) {
             // Another check of the project may have removed it in between:
             // only a report that is still there stops this one.
-            if (platform.fileExists(report)) {
-                outcome.refusal = checkFailed;
-                return outcome;
-            }
+            if (platform.fileExists(report)) return outcome.refuse(checkFailed, Reason::Failed);
         }
     }
 
-    outcome.findings = checkDrawingNames(platform, paths, s, &outcome.drawings);
+    CheckedNames& checked = outcome.value.emplace();
+    checked.subject = s;
+    checked.findings = checkDrawingNames(platform, paths, s, &checked.drawings);
     if (!writeReport) return outcome;
     try {
-        platform.replaceFile(report, qualityReport(outcome.findings));
-        outcome.reportWritten = true;
+        platform.replaceFile(report, qualityReport(checked.findings));
+        checked.reportWritten = true;
     } catch (const std::exception&) {
         // No report; opening it says so.
     }
@@ -198,14 +189,22 @@ NamingCheckOutcome checkProject(Platform& platform, const OfficePaths& paths, co
 
 }  // namespace check
 
+void OpenQAReport(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
+                  const std::string& projectCode, const std::string& drawingType) {
+    const std::string report = paths.qualityReport(projectCode, drawingType);
+    if (!platform.fileExists(report)) {
+        ui.message("Can not find file " + platform.displayPath(report));
+        return;
+    }
+    openDocumentOrChooser(platform, ui, report);
+}
+
 void Command1_Click(Program& p) {
     p.loadSettings();
     const auto outcome = check::runNamingCheck(p.platform, p.paths, p.form1.cmbdesignasbuilt.text());
-    if (!outcome.refusal.empty()) {
-        p.message(outcome.refusal);
-        return;
-    }
-    OpenQAReport(p.platform, p.ui, p.paths, outcome.subject.projectCode, outcome.subject.drawingType);
+    show(p.ui, outcome, &p.form1);
+    if (!outcome.value) return;
+    OpenQAReport(p.platform, p.ui, p.paths, outcome.value->subject.projectCode, outcome.value->subject.drawingType);
 }
 
 }  // namespace trv

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "app/office_paths.h"
+#include "app/outcome.h"
 #include "check/findings.h"
 #include "platform/platform.h"
+#include "platform/user_interaction.h"
 
 namespace trv {
 
@@ -37,9 +39,9 @@ std::vector<Rule> rulesBroken(const std::string& name, FolderKind kind, const st
 std::vector<Finding> checkDrawingNames(Platform& platform, const OfficePaths& paths, const CheckSubject& subject,
                                        std::vector<DrawingCount>* counted = nullptr);
 
-struct NamingCheckOutcome {
-    // The message shown instead of a report; empty when the check ran.
-    std::string refusal;
+// What a check that ran found; refused (its message instead of a report)
+// when it could not run.
+struct CheckedNames {
     CheckSubject subject;
     std::vector<Finding> findings;
     std::vector<DrawingCount> drawings;  // the files looked at, per discipline
@@ -51,16 +53,21 @@ struct NamingCheckOutcome {
 // must be one folder name; when `writeReport`, the old report goes first (a
 // report that cannot be deleted stops the check) and the new one is written
 // in one piece from the findings.
-NamingCheckOutcome checkProject(Platform& platform, const OfficePaths& paths, const CheckSubject& subject,
+Outcome<CheckedNames> checkProject(Platform& platform, const OfficePaths& paths, const CheckSubject& subject,
                                 bool writeReport);
 
 // The whole check for the drawing type chosen in cmbdesignasbuilt (its text;
 // the saved drawing type when it holds neither entry) and the current
 // project as "curproject.txt" saves it, checked by checkProject with its report.
-NamingCheckOutcome runNamingCheck(Platform& platform, const OfficePaths& paths,
-                                  const std::string& drawingTypeChoice);
+Outcome<CheckedNames> runNamingCheck(Platform& platform, const OfficePaths& paths,
+                                       const std::string& drawingTypeChoice);
 
 }  // namespace check
+
+// Opens the quality report that the naming check wrote for this project and
+// drawing type; "Can not find file " and its path when there is none.
+void OpenQAReport(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
+                  const std::string& projectCode, const std::string& drawingType);
 
 // The "Naming Check" button: runs the check and opens the report.
 void Command1_Click(Program& p);

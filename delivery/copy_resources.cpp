@@ -65,52 +65,44 @@ std::optional<std::string> overlapOf(Platform& platform, const OfficePaths& path
 
 }  // namespace
 
-std::vector<std::string> DeliveryOutcome::messages() const {
-    if (refusal) return {*refusal};
-    std::vector<std::string> texts{"Copied " + std::to_string(copied) + " files."};
-    if (!failed.empty()) {
-        std::string names;
-        for (std::size_t i = 0; i < std::min(failed.size(), namedFailures); ++i)
-            names += (i ? ", " : "") + failed[i];
-        texts.push_back("Could not copy " + std::to_string(failed.size()) + " files: " + names);
-    }
-    if (cancelled) texts.push_back("The copy was cancelled: the delivery folder is not complete.");
-    return texts;
-}
-
-DeliveryOutcome copyResourcesToDelivery(Platform& platform, const OfficePaths& paths, const CopyProgress& progress) {
-    DeliveryOutcome outcome;
-    const std::string destination = paths.deliveryDestination();
-    // An empty setting would make every folder relative to wherever the
-    // program was started.
-    if (destination.empty() || platform.testFolder(destination) != FolderTest::Exists) {
-        outcome.refusal = "Destination path(" + platform.displayPath(destination) +
-                          ") is not created or accessible. Error code " + std::to_string(pathNotFound) + ".";
-        return outcome;
+Outcome<Delivery> copyResourcesToDelivery(Platform& platform, const OfficePaths& paths, const CopyProgress& progress) {
+    Outcome<Delivery> outcome;
+    const ConfiguredPath destination = paths.deliveryDestination();
+    if (!destination || platform.testFolder(*destination) != FolderTest::Exists) {
+        return outcome.refuse("Destination path(" + platform.displayPath(destination.value_or("")) +
+                                  ") is not created or accessible. Error code " + std::to_string(pathNotFound) + ".",
+                              Reason::NotConfigured);
     }
 
     const std::vector<std::string> tree = paths.deliveryFolders();
-    if (auto overlap = overlapOf(platform, paths, tree)) {
-        outcome.refusal = std::move(overlap);
-        return outcome;
-    }
+    if (auto overlap = overlapOf(platform, paths, tree)) return outcome.refuse(std::move(*overlap));
     for (const std::string& folder : tree) {
         if (platform.testFolder(folder) == FolderTest::NotFound) platform.createFolder(folder);
     }
 
+    Delivery& delivered = outcome.value.emplace();
     FolderCopy copy(platform, [&platform, &progress](int done, const std::string& current) {
         return !progress || progress(done, platform.displayPath(current));
     });
     for (const OfficePaths::DeliveryCopy& step : paths.deliveryPlan()) {
         if (copy.cancelled()) break;
         if (step.folderTree) {
-            outcome.copied += copy.CopyFolder(step.source, step.destination);
+            delivered.copied += copy.CopyFolder(step.source, step.destination);
         } else if (platform.fileExists(step.source)) {
             copy.copySingleFile(step.source, step.destination);
         }
     }
-    for (const std::string& source : copy.failures()) outcome.failed.push_back(platform.displayPath(source));
-    outcome.cancelled = copy.cancelled();
+    for (const std::string& source : copy.failures()) delivered.failed.push_back(platform.displayPath(source));
+    delivered.cancelled = copy.cancelled();
+
+    outcome.say("Copied " + std::to_string(delivered.copied) + " files.");
+    if (!delivered.failed.empty()) {
+        std::string names;
+        for (std::size_t i = 0; i < std::min(delivered.failed.size(), namedFailures); ++i)
+            names += (i ? ", " : "") + delivered.failed[i];
+        outcome.say("Could not copy " + std::to_string(delivered.failed.size()) + " files: " + names);
+    }
+    if (delivered.cancelled) outcome.say("The copy was cancelled: the delivery folder is not complete.");
     return outcome;
 }
 
@@ -119,12 +111,12 @@ void cmdCopyres_Click(CopyResourcesWindow& w) { w.show(); }
 void frmCopyRes_Form_Load(Program& p, CopyResourcesWindow& w) {
     p.loadSettings();
     w.cmdCopyresources.setText("Copy resources to klv2contractor Folder under " +
-                               p.platform.displayPath(p.paths.deliveryDestination()));
+                               p.platform.displayPath(p.paths.deliveryDestination().value_or("")));
 }
 
 void cmdCopyresources_Click(Program& p, CopyResourcesWindow& w) {
     p.loadSettings();
-    DeliveryOutcome outcome;
+    Outcome<Delivery> outcome;
     {
         const ProgressShown shown(p.ui, w.caption);
         outcome = copyResourcesToDelivery(p.platform, p.paths, [&p](int done, const std::string& current) {
@@ -132,7 +124,7 @@ void cmdCopyresources_Click(Program& p, CopyResourcesWindow& w) {
         });
     }
     // The normal pointer is back before the first message.
-    for (const std::string& text : outcome.messages()) p.message(text);
+    show(p.ui, outcome, &w);
 }
 
 }  // namespace trv

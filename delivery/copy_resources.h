@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "app/outcome.h"
 #include "delivery/folder_copy.h"
 
 namespace trv {
@@ -20,25 +21,22 @@ struct CopyResourcesWindow : WindowModel {
 };
 
 // What a delivery did.
-struct DeliveryOutcome {
-    // Set when the delivery folder could not be reached, or when a folder
-    // of the delivery tree and a folder it copies lie one inside the other:
-    // the message, and nothing was created or copied.
-    std::optional<std::string> refusal;
+struct Delivery {
     // Entries listed in the five folder trees (the single files do not count).
     int copied = 0;
     // Source files that exist but could not be copied, and source folders
     // that could not be listed, as the user reads paths.
     std::vector<std::string> failed;
     bool cancelled = false;
-
-    // The messages to show, in order.
-    std::vector<std::string> messages() const;
 };
 
 // Makes the delivery tree under the delivery folder and copies the plan into
-// it: the five folder trees, counted, then the three single files.
-DeliveryOutcome copyResourcesToDelivery(Platform& platform, const OfficePaths& paths, const CopyProgress& progress);
+// it: the five folder trees, counted, then the three single files; its
+// messages say how many were copied, which failed and whether it was
+// cancelled. Refused (nothing created or copied) when the delivery folder
+// cannot be reached, or when a folder of the delivery tree and a folder it
+// copies lie one inside the other.
+Outcome<Delivery> copyResourcesToDelivery(Platform& platform, const OfficePaths& paths, const CopyProgress& progress);
 
 // The main window's "Copy resources " button shows the screen, not modally.
 void cmdCopyres_Click(CopyResourcesWindow& w);

@@ -2,7 +2,7 @@
 
 #include "app/program.h"
 #include "app/saved_choices.h"
-#include "catalogue/choices.h"
+#include "mainwindow/catalogue_lists.h"
 #include "catalogue/tables.h"
 #include "platform/text.h"
 #include "projects/projects.h"
@@ -76,9 +76,10 @@ void Form_Load(Program& p) {
     cmdProjectcode_Click(p);  // the four small code lists
 
     p.loadSettings();  // its messages show here
+    // A configuration that did not load, or saved choices that cannot be
+    // read, leave the window with its commands disabled.
     Restored restored;
-    if (s.InitOK && !restoreSavedChoices(p, restored)) p.settings.InitOK = false;
-    if (!s.InitOK) {
+    if (!s.InitOK || !restoreSavedChoices(p, restored)) {
         DisableCommands(p);
         return;
     }
@@ -113,10 +114,8 @@ void Form_Load(Program& p) {
 
     // A restored number re-accepts the project through its box.
     const auto facility = readFacilityNumber(p.platform, p.paths);
-    if (facility.status == ReadStatus::Unreadable) {
-        p.settings.InitOK = false;
-        return;
-    }
+    // A facility number file that cannot be read ends the start-up here.
+    if (facility.status == ReadStatus::Unreadable) return;
     f.txtfacilitynb.setText(facility.value);
     if (p.ended) return;
     if (charCount(f.txtfacilitynb.text()) == 2) acceptChosenProject(p);

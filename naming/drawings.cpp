@@ -1,7 +1,7 @@
 #include "naming/drawings.h"
 
 #include "app/office_paths.h"
-#include "app/settings.h"
+#include "app/open_document.h"
 #include "app/version.h"
 #include "naming/name_composition.h"
 #include "naming/names.h"
@@ -20,7 +20,7 @@ std::optional<std::string> savedDrawingType(Platform& platform, const OfficePath
     if (given) return given;
     const auto saved = readDrawingType(platform, paths);
     if (saved.read()) return saved.value;
-    o.refuse("Missing file : " + platform.displayPath(paths.drawingTypeFileViaUserDir()));
+    o.refuse("Missing file : " + platform.displayPath(paths.drawingTypeFileViaUserDir()), Reason::Failed);
     return std::nullopt;
 }
 
@@ -55,14 +55,15 @@ Outcome<std::string> createModelDrawing(Platform& platform, const OfficePaths& p
         const std::string folder = paths.modelFolder(d.project.code, *drawingType, d.discipline);
         const std::string templateFile = paths.modelTemplate(d.discipline, d.modelType);
         if (!platform.fileExists(templateFile))
-            return o.refuse("Missing file : " + platform.displayPath(templateFile));
+            return o.refuse("Missing file : " + platform.displayPath(templateFile), Reason::Failed);
         const std::string target = paths.drawingIn(folder, d.name);
         if (platform.fileExists(target))
             return o.refuse("NOTE : the " + d.name + ".dwg already exists in the your" +
-                            platform.displayPath(folder + "\\") + ". Check the name.");
+                                platform.displayPath(folder + "\\") + ". Check the name.",
+                            Reason::Exists);
         copyTemplate(platform, paths, templateFile, target, d.project.code, o);
     } catch (const std::exception&) {
-        o.refuse("Unknown error during routine.");
+        o.refuse("Unknown error during routine.", Reason::Failed);
     }
     return o;
 }
@@ -78,14 +79,15 @@ Outcome<std::string> createSheetDrawing(Platform& platform, const OfficePaths& p
         const std::string folder = paths.sheetFolder(d.project.code, *drawingType, d.discipline);
         const std::string templateFile = paths.styleSheet(d.project.code);
         if (!platform.fileExists(templateFile))
-            return o.refuse("Missing file : " + platform.displayPath(templateFile));
+            return o.refuse("Missing file : " + platform.displayPath(templateFile), Reason::Failed);
         const std::string target = paths.drawingIn(folder, d.name);
         if (platform.fileExists(target))
             return o.refuse("NOTE : the " + d.name + ".dwg" + " already exists in the your " +
-                            platform.displayPath(folder) + ". Check the name.");
+                                platform.displayPath(folder) + ". Check the name.",
+                            Reason::Exists);
         copyTemplate(platform, paths, templateFile, target, d.project.code, o);
     } catch (const std::exception&) {
-        o.refuse("Unknown error during routine.");
+        o.refuse("Unknown error during routine.", Reason::Failed);
     }
     return o;
 }
@@ -114,11 +116,11 @@ Outcome<std::string> locateModelDrawing(Platform& platform, const OfficePaths& p
         // The template must exist, also when the drawing is only opened.
         const std::string templateFile = paths.modelTemplate(d.discipline, d.modelType);
         if (!platform.fileExists(templateFile))
-            return o.refuse("Missing file : " + platform.displayPath(templateFile));
+            return o.refuse("Missing file : " + platform.displayPath(templateFile), Reason::Failed);
         return announce(platform,
                         paths.drawingIn(paths.modelFolder(d.project.code, *drawingType, d.discipline), d.name), o);
     } catch (const std::exception&) {
-        return o.refuse(cannotStartMessage);
+        return o.refuse(cannotStartMessage, Reason::Failed);
     }
 }
 
@@ -136,7 +138,7 @@ Outcome<std::string> locateSheetDrawing(Platform& platform, const OfficePaths& p
         return announce(
             platform, paths.drawingIn(paths.sheetFolder(s.project.code, *drawingType, s.discipline), s.shownName), o);
     } catch (const std::exception&) {
-        return o.refuse(cannotStartMessage);
+        return o.refuse(cannotStartMessage, Reason::Failed);
     }
 }
 
@@ -145,7 +147,7 @@ void openDrawing(Platform& platform, UserInteraction& ui, const AppSettings& set
         platform.startProgram(settings.OpenInAutoCAD, drawing);
         return;
     }
-    openDocumentOrChooser(platform, ui, drawing, "Unknow error during ShellExecute(");
+    openDocumentOrChooser(platform, ui, drawing);
 }
 
 }  // namespace trv

@@ -14,10 +14,15 @@ namespace {
 template <class Composition>
 bool projectFromCodeBox(Platform& platform, const OfficePaths& paths, const std::string& codeBox,
                         const std::string& discipline, Composition& c) {
-    const auto lookup = lookUpProjectToCompose(platform, paths, codeBox, c.project);
-    c.project = lookup.project;
-    for (const auto& m : lookup.messages) c.say(m);
-    if (lookup.result != ProjectLookup::Result::Found) return false;
+    const auto lookup = lookUpProjectToCompose(platform, paths, codeBox);
+    c.sayAll(lookup);
+    if (!lookup.value) {
+        // The code looked for, with what was known of the project before.
+        c.project.code = toUpper(codeBox);
+        c.reason = Reason::NoProject;
+        return false;
+    }
+    c.project = *lookup.value;
     if (const auto refusal = catalogue::checkDisciplineChosen(discipline)) {
         c.refuse(*refusal);
         return false;
@@ -44,29 +49,29 @@ Project currentProjectOrThrow(Platform& platform, const OfficePaths& paths) {
 
 }  // namespace
 
-TypedEntry facilityNumberEntry(const std::string& typed) {
-    TypedEntry e;
+Outcome<std::string> facilityNumberEntry(const std::string& typed) {
+    Outcome<std::string> e;
     const auto padded = naming::padFacilityNumber(typed);
     if (!padded) {
-        e.refusal = "Error : Wrong input for facility number. Two digit/letter input is expected.";
-        e.wrongForm = true;
+        e.refuse("Error : Wrong input for facility number. Two digit/letter input is expected.", Reason::Entry,
+                 "txtfacilitynb");
     } else if (!naming::isSafeNamePart(*padded)) {
-        e.refusal = unsafeValueMessage("facility number", *padded);
+        e.refuse(unsafeValueMessage("facility number", *padded));
     } else {
         e.value = *padded;
     }
     return e;
 }
 
-TypedEntry sheetNumberEntry(const std::string& typed) {
-    TypedEntry e;
+Outcome<std::string> sheetNumberEntry(const std::string& typed) {
+    Outcome<std::string> e;
     if (typed.empty()) {
         e.value = typed;
     } else if (!naming::isSheetNumberForm(typed)) {
-        e.refusal = "Error : Wrong input for sheet number. DDD-X input is expected(D is digit).";
-        e.wrongForm = true;
+        e.refuse("Error : Wrong input for sheet number. DDD-X input is expected(D is digit).", Reason::Entry,
+                 "txtSheetNmbNew");
     } else if (const std::string number = toUpper(typed); !naming::isSafeNamePart(number)) {
-        e.refusal = unsafeValueMessage("sheet number", number);
+        e.refuse(unsafeValueMessage("sheet number", number));
     } else {
         e.value = number;
     }
@@ -120,7 +125,10 @@ ModelNameComposition composeModelFileName(Platform& platform, const OfficePaths&
     try {
         if (r.codeBox.empty()) {
             const auto saved = readCurrentProject(platform, paths);
-            if (saved.status == ReadStatus::Missing) return stop("Please select a project");
+            if (saved.status == ReadStatus::Missing) {
+                c.refuse("Please select a project", Reason::NoProject);
+                return c;
+            }
             if (!saved.read()) throw RuntimeFailure("the current project file cannot be read");
             c.project = saved.value;
         } else if (!projectFromCodeBox(platform, paths, r.codeBox, r.discipline, c)) {
@@ -161,7 +169,7 @@ ModelNameComposition composeModelFileName(Platform& platform, const OfficePaths&
         if (!naming::isSafeNamePart(name)) return stop(unsafeValueMessage("model file name", name));
         c.value = name;
     } catch (const std::exception&) {
-        c.refuse("Unknown error");
+        c.refuse("Unknown error", Reason::Failed);
     }
     return c;
 }
@@ -226,7 +234,7 @@ SheetNameComposition composeSheetFileName(Platform& platform, const OfficePaths&
         if (!naming::isSafeNamePart(name)) return stop(unsafeValueMessage("sheet file name", name));
         c.value = name;
     } catch (const std::exception&) {
-        c.refuse("Unknown error");
+        c.refuse("Unknown error", Reason::Failed);
     }
     return c;
 }

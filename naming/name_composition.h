@@ -37,17 +37,11 @@ std::string modeltypecode1(Platform& platform, const OfficePaths& paths, const s
 enum class NamedProject { Saved, CodeBox };
 
 // A typed facility or sheet number as a name takes it, or the message that
-// refuses it; `wrongForm` when the refusal is about the form (the window then
-// puts the focus into the box).
-struct TypedEntry {
-    std::optional<std::string> value;
-    std::string refusal;
-    bool wrongForm = false;
-};
+// refuses it; a refusal of the form puts the focus into the main window's box.
 // Padded to two characters and upper-cased.
-TypedEntry facilityNumberEntry(const std::string& typed);
+Outcome<std::string> facilityNumberEntry(const std::string& typed);
 // DDD-X upper-cased; an empty text stays empty (the next free number).
-TypedEntry sheetNumberEntry(const std::string& typed);
+Outcome<std::string> sheetNumberEntry(const std::string& typed);
 
 struct ModelNameRequest {
     std::string codeBox;     // the hidden project code box
@@ -61,6 +55,8 @@ struct ModelNameRequest {
     NamedProject namedProject = NamedProject::Saved;
 };
 
+// A composition stopped for want of a project (no readable record of the
+// code box, or none chosen) says so by Reason::NoProject.
 // The model name, and what the composition leaves behind for the next event
 // also when it stopped: the project it read and the user code it derived.
 struct ModelNameComposition : Outcome<std::string> {

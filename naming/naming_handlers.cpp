@@ -8,17 +8,16 @@
 namespace trv {
 namespace {
 
-void show(Program& p, const std::vector<std::string>& messages) {
-    for (const auto& m : messages) p.message(m);
+// Shows an outcome of the main window's operations.
+template <class T>
+void show(Program& p, const Outcome<T>& outcome) {
+    trv::show(p.ui, outcome, &p.form1);
 }
 
-// A typed entry a name cannot take: its message, and the focus in its box
-// when the form is wrong. Nothing when it is refused.
-std::optional<std::string> acceptEntry(Program& p, const TypedEntry& entry, Control& box) {
-    if (entry.value) return entry.value;
-    p.message(entry.refusal);
-    if (entry.wrongForm) box.focused = true;
-    return std::nullopt;
+// A typed entry as a name takes it; nothing when it is refused (then shown).
+std::optional<std::string> acceptEntry(Program& p, const Outcome<std::string>& entry) {
+    show(p, entry);
+    return entry.value;
 }
 
 // The facility number padded, upper-cased and written back into its box (a
@@ -26,7 +25,7 @@ std::optional<std::string> acceptEntry(Program& p, const TypedEntry& entry, Cont
 // program ended meanwhile.
 std::optional<std::string> writeBackFacilityNumber(Program& p) {
     auto& f = p.form1;
-    const auto padded = acceptEntry(p, facilityNumberEntry(f.txtfacilitynb.text()), f.txtfacilitynb);
+    const auto padded = acceptEntry(p, facilityNumberEntry(f.txtfacilitynb.text()));
     if (!padded) return std::nullopt;
     f.txtfacilitynb.setText(*padded);
     if (p.ended) return std::nullopt;
@@ -60,7 +59,7 @@ std::optional<ModelDrawing> composeModel(Program& p, UserCodeDialogs& dialogs) {
     const auto c = composeModelFileName(p.platform, p.paths, r);
     f.project = c.project;
     f.userCode = c.userCode;
-    show(p, c.messages);
+    show(p, c);
     if (!c.value) return std::nullopt;
     f.txtModelname.setText(*c.value);
     f.showProject(c.project);
@@ -80,7 +79,7 @@ std::optional<SheetDrawing> composeSheet(Program& p) {
     const auto facility = writeBackFacilityNumber(p);
     if (!facility) return std::nullopt;
 
-    const auto number = acceptEntry(p, sheetNumberEntry(f.txtSheetNmbNew.text()), f.txtSheetNmbNew);
+    const auto number = acceptEntry(p, sheetNumberEntry(f.txtSheetNmbNew.text()));
     if (!number) return std::nullopt;
     if (!number->empty()) f.txtSheetNmbNew.setText(*number);
 
@@ -94,7 +93,7 @@ std::optional<SheetDrawing> composeSheet(Program& p) {
     r.project = f.project;
     const auto c = composeSheetFileName(p.platform, p.paths, r);
     f.project = c.project;
-    show(p, c.messages);
+    show(p, c);
     if (!c.value) return std::nullopt;
     f.showSheetName(*c.value);
     f.showProject(c.project);
@@ -118,18 +117,18 @@ void cmdModelname_Click(Program& p, UserCodeDialogs& dialogs) { composeModel(p, 
 void cmdSheetName_Click(Program& p) { composeSheet(p); }
 
 void cmdCopyModel_Click(Program& p, UserCodeDialogs& dialogs) {
-    if (const auto drawing = composeModel(p, dialogs)) show(p, createModelDrawing(p.platform, p.paths, *drawing).messages);
+    if (const auto drawing = composeModel(p, dialogs)) show(p, createModelDrawing(p.platform, p.paths, *drawing));
 }
 
 void cmdcopysheet_Click(Program& p) {
-    if (const auto drawing = composeSheet(p)) show(p, createSheetDrawing(p.platform, p.paths, *drawing).messages);
+    if (const auto drawing = composeSheet(p)) show(p, createSheetDrawing(p.platform, p.paths, *drawing));
 }
 
 void cmdOpen_Click(Program& p, UserCodeDialogs& dialogs) {
     const auto drawing = composeModel(p, dialogs);
     if (!drawing) return;
     const auto located = locateModelDrawing(p.platform, p.paths, *drawing);
-    show(p, located.messages);
+    show(p, located);
     if (located.value) open(p, *located.value);
 }
 
@@ -138,7 +137,7 @@ void cmdOpen2_Click(Program& p) {
     if (f.txtSheetname.text().empty() && (!composeSheet(p) || f.txtSheetname.text().empty())) return;
     const auto located =
         locateSheetDrawing(p.platform, p.paths, {f.txtSheetname.text(), f.sheetName, f.cmbdisciplines.text(), f.project});
-    show(p, located.messages);
+    show(p, located);
     if (located.value) open(p, *located.value);
 }
 

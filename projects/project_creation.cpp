@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/settings.h"
+#include "app/open_document.h"
 #include "platform/records.h"
 #include "platform/text.h"
 
@@ -32,24 +32,23 @@ const std::vector<ContractType>& contractTypes() {
     return types;
 }
 
-ComposedCode composeProjectCode(const ProjectCodeFields& f) {
+Outcome<std::string> composeProjectCode(const ProjectCodeFields& f) {
+    Outcome<std::string> code;
     if (!digitsOfLength(f.year, 2))
-        return {{},
-                Refusal{"Error : Wrong input for id year. Two digit input is expected.", CodeField::Year}};
+        return code.refuse("Error : Wrong input for id year. Two digit input is expected.", Reason::Entry, "txtIdYear");
     if (!digitsOfLength(f.serial, 3))
-        return {
-            {},
-            Refusal{"Error : Wrong input for id serial. Three digit input is expected.", CodeField::Serial}};
+        return code.refuse("Error : Wrong input for id serial. Three digit input is expected.", Reason::Entry,
+                           "txtIdSerial");
     // The code comes from the chosen position, not from the entry's text;
     // with nothing chosen it is a construction contract.
     const auto& types = contractTypes();
     const bool chosen = f.contractType >= 0 && f.contractType < static_cast<int>(types.size());
     const std::string type = chosen ? types[static_cast<std::size_t>(f.contractType)].code : "C";
     if (!digitsOfLength(f.contractSerial, 3))
-        return {{},
-                Refusal{"Error : Wrong input for contract serial. Three digit input is expected.",
-                        CodeField::ContractSerial}};
-    return {"KLV-" + f.year + f.serial + "-" + type + f.contractSerial, std::nullopt};
+        return code.refuse("Error : Wrong input for contract serial. Three digit input is expected.", Reason::Entry,
+                           "txtContSerialNmb");
+    code.value = "KLV-" + f.year + f.serial + "-" + type + f.contractSerial;
+    return code;
 }
 
 bool isStorableProjectName(const std::string& name) {
@@ -91,23 +90,21 @@ std::optional<std::string> lookUpOwnerUnit(Platform& platform, const OfficePaths
 
 ProjectCreation createProject(Platform& platform, const OfficePaths& paths, const ProjectRequest& request) {
     ProjectCreation out;
-    const ComposedCode composed = composeProjectCode(request.fields);
-    if (composed.refusal) {
-        out.result = CreationResult::Refused;
-        out.shown = *composed.refusal;
+    const auto composed = composeProjectCode(request.fields);
+    if (!composed.value) {
+        out.sayAll(composed);
         return out;
     }
     if (!isValidUtf8(request.name)) {
-        out.result = CreationResult::Refused;
-        out.shown = {"Error : The project name is not valid text (UTF-8).", CodeField::Name};
+        out.refuse("Error : The project name is not valid text (UTF-8).", Reason::Entry, "txtprojname");
         return out;
     }
     if (!isStorableProjectName(request.name)) {
-        out.result = CreationResult::Refused;
-        out.shown = {"Error : A project name cannot contain double quotes or line breaks.", CodeField::Name};
+        out.refuse("Error : A project name cannot contain double quotes or line breaks.", Reason::Entry,
+                   "txtprojname");
         return out;
     }
-    const std::string& code = composed.code;
+    const std::string& code = *composed.value;
     const std::string record = paths.projectRecord(code);
     try {
         // Nothing uses the owner's unit code yet; an owner-unit file that
@@ -115,8 +112,7 @@ ProjectCreation createProject(Platform& platform, const OfficePaths& paths, cons
         lookUpOwnerUnit(platform, paths, request.owner);
         out.code = code;
         const auto alreadyCreated = [&out, &code] {
-            out.result = CreationResult::AlreadyCreated;
-            out.shown = {"Project is already created : " + code};
+            out.refuse("Project is already created : " + code, Reason::Exists);
             return out;
         };
         // Found without regard to letter case: a record file named in other
@@ -133,35 +129,38 @@ ProjectCreation createProject(Platform& platform, const OfficePaths& paths, cons
             out.storedName.reset();
             return alreadyCreated();
         }
-        platform.appendToFile(paths.projectsList(), recordLine({code, name, code}));
+        const ConfiguredPath list = paths.projectsList();
+        if (!list) throw RuntimeFailure("no resource folder configured");
+        platform.appendToFile(*list, recordLine({code, name, code}));
         platform.replaceWithCopy(paths.sheetTemplate(), paths.styleSheet(code));
-        out.result = CreationResult::Created;
-        out.shown = {"Success : Project is created : " + code + ".dwg"};
+        out.say("Success : Project is created : " + code + ".dwg");
+        out.value = code;
     } catch (const std::exception&) {
-        out.result = CreationResult::Failed;
-        out.shown = {unknownError};
+        out.refuse(unknownError, Reason::Failed);
     }
     return out;
 }
 
-Refusal openStyleSheet(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
-                       const std::string& cadProgram, const ProjectCodeFields& fields) {
-    const ComposedCode composed = composeProjectCode(fields);
-    if (composed.refusal) return *composed.refusal;
-    const std::string drawing = paths.styleSheet(composed.code);
+Outcome<Done> openStyleSheet(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
+                             const std::string& cadProgram, const ProjectCodeFields& fields) {
+    Outcome<Done> opened;
+    const auto composed = composeProjectCode(fields);
+    if (!composed.value) return opened.sayAll(composed);
+    const std::string drawing = paths.styleSheet(*composed.value);
     try {
-        if (!platform.fileExists(drawing)) return {"Missing file : " + platform.displayPath(drawing)};
+        if (!platform.fileExists(drawing))
+            return opened.refuse("Missing file : " + platform.displayPath(drawing), Reason::Failed);
         // The path goes as it is: the platform quotes an argument where the
         // system needs it, and the shell takes the path itself.
         if (!cadProgram.empty()) {
             platform.startProgram(cadProgram, drawing);
         } else {
-            openDocumentOrChooser(platform, ui, drawing, "Unknow error during ShellExecute(");
+            openDocumentOrChooser(platform, ui, drawing);
         }
     } catch (const std::exception&) {
-        return {unknownError};
+        return opened.refuse(unknownError, Reason::Failed);
     }
-    return {};
+    return Done{};
 }
 
 }  // namespace trv

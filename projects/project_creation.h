@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/office_paths.h"
+#include "app/outcome.h"
 #include "platform/platform.h"
 #include "platform/user_interaction.h"
 
@@ -14,9 +15,6 @@ namespace trv {
 // fields, the project's record file, its line in the projects list and its
 // style-sheet drawing. The project code screen calls these; they show nothing
 // themselves but what the shell's opening shows.
-
-// The boxes of the project code screen a refusal sends the user back to.
-enum class CodeField { None, Year, Serial, ContractSerial, Name };
 
 // The screen's fields as typed, untrimmed.
 struct ProjectCodeFields {
@@ -35,19 +33,10 @@ struct ContractType {
 // The contract types in list order.
 const std::vector<ContractType>& contractTypes();
 
-// A message to show, and the box that gets the keyboard focus (None: no box).
-struct Refusal {
-    std::string message;
-    CodeField field = CodeField::None;
-};
-
 // The project code "KLV-" year serial "-" contract type code and contract
-// serial, e.g. KLV-13001-DS004, or the first field check that fails.
-struct ComposedCode {
-    std::string code;
-    std::optional<Refusal> refusal;
-};
-ComposedCode composeProjectCode(const ProjectCodeFields& fields);
+// serial, e.g. KLV-13001-DS004, or the first field check that fails, with
+// the focus into the screen's box it is about.
+Outcome<std::string> composeProjectCode(const ProjectCodeFields& fields);
 
 // Whether a project name can be written into a record: no double quote, no
 // line break, no other control character.
@@ -69,11 +58,11 @@ struct ProjectRequest {
     std::string owner;  // the owner unit chosen or typed
 };
 
-enum class CreationResult { Created, AlreadyCreated, Refused, Failed };
-
-struct ProjectCreation {
-    CreationResult result = CreationResult::Failed;
-    Refusal shown;  // the message, and for a refused field its box
+// Its value is the project code once created; refused with Reason::Exists
+// when a record of the code is there already, Reason::Failed when a file
+// could not be read or written, Reason::Entry (and the focus into the box)
+// for a field the screen must correct.
+struct ProjectCreation : Outcome<std::string> {
     // The project code, once the fields passed and the owner units were read.
     std::string code;
     // The name in upper case, once the creation began: the screen shows it so.
@@ -89,9 +78,9 @@ ProjectCreation createProject(Platform& platform, const OfficePaths& paths, cons
 
 // Opens the style-sheet drawing of the project the fields name: with the CAD
 // program when one is configured, otherwise through the shell (the chooser
-// of programs when no program is associated with drawings). Returns what
-// remains to be shown: a refusal, a missing drawing, a failure to start.
-Refusal openStyleSheet(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
-                       const std::string& cadProgram, const ProjectCodeFields& fields);
+// of programs when no program is associated with drawings). Its messages are
+// what remains to be shown: a refusal, a missing drawing, a failure to start.
+Outcome<Done> openStyleSheet(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
+                             const std::string& cadProgram, const ProjectCodeFields& fields);
 
 }  // namespace trv

@@ -30,30 +30,6 @@ ProjectCodeFields fieldsOf(const ProjectCodeWindow& w) {
             w.txtContSerialNmb.text()};
 }
 
-Control* boxOf(ProjectCodeWindow& w, CodeField field) {
-    switch (field) {
-        case CodeField::Year:
-            return &w.txtIdYear;
-        case CodeField::Serial:
-            return &w.txtIdSerial;
-        case CodeField::ContractSerial:
-            return &w.txtContSerialNmb;
-        case CodeField::Name:
-            return &w.txtprojname;
-        case CodeField::None:
-            break;
-    }
-    return nullptr;
-}
-
-// The message, then the keyboard focus into the box it is about.
-void showOutcome(Program& p, ProjectCodeWindow& w, const Refusal& shown) {
-    if (!shown.message.empty()) p.message(shown.message);
-    if (Control* box = boxOf(w, shown.field)) {
-        for (Control* c : w.controls.all()) c->focused = c == box;
-    }
-}
-
 }  // namespace
 
 void cmdnewproj_Click(ProjectCodeWindow& w) { w.show(); }
@@ -82,11 +58,11 @@ void frmfacilprojcode_cmdcreateintprojcode_Click(Program& p, ProjectCodeWindow& 
         createProject(p.platform, p.paths, {fieldsOf(w), w.txtprojname.text(), w.cmbusercode.text()});
     if (!outcome.code.empty()) w.currentCode = outcome.code;
     if (outcome.storedName) w.txtprojname.setText(*outcome.storedName);
-    showOutcome(p, w, outcome.shown);
+    show(p.ui, outcome, &w);
 }
 
 void frmfacilprojcode_cmdchangesheet_Click(Program& p, ProjectCodeWindow& w) {
-    showOutcome(p, w, openStyleSheet(p.platform, p.ui, p.paths, p.settings.OpenInAutoCAD, fieldsOf(w)));
+    show(p.ui, openStyleSheet(p.platform, p.ui, p.paths, p.settings.OpenInAutoCAD, fieldsOf(w)), &w);
 }
 
 void frmfacilprojcode_cmdcancel_Click(ProjectCodeWindow& w) {

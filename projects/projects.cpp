@@ -29,28 +29,26 @@ constexpr const char* noInternalNumberMessage =
 // boxes, or the path-problem window when the state folder cannot be written.
 void showAcceptance(Program& p, const Acceptance& a) {
     auto& f = p.form1;
-    if (a.result == Acceptance::Result::NotConfigured) return;
+    if (a.reason == Reason::NotConfigured) return;
     f.project = a.project;
-    for (const auto& m : a.messages) p.message(m);
-    if (a.result == Acceptance::Result::Accepted || a.result == Acceptance::Result::StateNotWritable) {
-        f.showCurrentProject(a.project, a.shownCode);
-    }
-    if (a.result == Acceptance::Result::StateNotWritable) {
+    show(p.ui, a, &f);
+    if (!a.value) return;
+    f.showCurrentProject(a.project, *a.value);
+    if (!a.saved) {
         showPathProblemAndEnd(p, p.paths.setUpGuide(),
                               "Project path not found. Please check the settings in the TRV configuration");
         return;
     }
-    if (a.result == Acceptance::Result::Accepted) f.dropComposedNames();
+    f.dropComposedNames();
 }
 
 }  // namespace
 
-std::vector<std::string> listProjectCodes(Platform& platform, const AppSettings& settings,
-                                          const OfficePaths& paths) {
+std::vector<std::string> listProjectCodes(Platform& platform, const OfficePaths& paths) {
     std::vector<std::string> codes;
     // Without a configured resource folder there is nothing to list (and the
     // folder would otherwise be looked for relative to wherever we started).
-    if (settings.ResourcePath.empty()) return codes;
+    if (!paths.resourceFolderConfigured()) return codes;
     try {
         for (const auto& name : platform.listFiles(paths.projectRecordFolder())) {
             const auto dot = name.find('.');
@@ -66,36 +64,27 @@ void ensureStateFolders(Platform& platform, const OfficePaths& paths) {
     ensureFolder(platform, paths.projectsRoot());
 }
 
-ProjectLookup lookUpProject(Platform& platform, const OfficePaths& paths, const std::string& code,
-                            const Project& current) {
-    ProjectLookup lookup;
-    lookup.project = current;
-    lookup.project.code = toUpper(code);
-    const std::string path = paths.projectRecord(lookup.project.code);
-    if (!platform.isPresent(path)) {
-        lookup.messages.push_back(noRecordMessage);
-        return lookup;
-    }
+Outcome<Project> lookUpProject(Platform& platform, const OfficePaths& paths, const std::string& code) {
+    Outcome<Project> lookup;
+    const std::string path = paths.projectRecord(toUpper(code));
+    if (!platform.isPresent(path)) return lookup.refuse(noRecordMessage, Reason::NoProject);
     try {
         FieldReader reader(platform.readTextFile(path));
         const auto fields = reader.next(2);
         // The project is the one of the record's file name, which the
         // project folders and the naming check go by; its first field is the
         // internal code the names carry, even where it differs from the file name.
-        lookup.project = {fields[0], fields[1], fields[0]};
-        lookup.result = ProjectLookup::Result::Found;
+        lookup.value = Project{fields[0], fields[1], fields[0]};
     } catch (const std::exception&) {
-        lookup.result = ProjectLookup::Result::Unreadable;
-        lookup.messages.push_back("Error in Project Code file !!!");
+        lookup.refuse("Error in Project Code file !!!", Reason::Failed);
     }
     return lookup;
 }
 
-ProjectLookup lookUpProjectToCompose(Platform& platform, const OfficePaths& paths, const std::string& code,
-                                     const Project& current) {
-    auto lookup = lookUpProject(platform, paths, code, current);
+Outcome<Project> lookUpProjectToCompose(Platform& platform, const OfficePaths& paths, const std::string& code) {
+    auto lookup = lookUpProject(platform, paths, code);
     // The internal-number check tests the same record again.
-    if (lookup.result == ProjectLookup::Result::Absent) lookup.messages.push_back(noInternalNumberMessage);
+    if (lookup.reason == Reason::NoProject) lookup.say(noInternalNumberMessage);
     return lookup;
 }
 
@@ -104,40 +93,41 @@ Acceptance acceptProject(Platform& platform, const AppSettings& settings, const 
     Acceptance a;
     a.project = current;
     // Without a loaded configuration every path would be empty: the folders
-    // would be tested and created from the file-system root. (An unreadable
-    // saved choice also clears InitOK, but leaves the paths usable.)
-    if (settings.ProjectPath.empty()) return a;
+    // would be tested and created from the file-system root.
+    if (!paths.projectFolderConfigured()) {
+        a.reason = Reason::NotConfigured;
+        return a;
+    }
     try {
         ensureStateFolders(platform, paths);
-        const auto lookup = lookUpProject(platform, paths, code, current);
-        a.project = lookup.project;
-        a.messages = lookup.messages;
-        if (lookup.result != ProjectLookup::Result::Found) {
-            a.result = Acceptance::Result::Refused;
+        const auto lookup = lookUpProject(platform, paths, code);
+        a.sayAll(lookup);
+        if (!lookup.value) {
+            // The code looked for, with what was known of the project before.
+            a.project.code = toUpper(code);
             return a;
         }
+        a.project = *lookup.value;
     } catch (const std::exception&) {
-        a.result = Acceptance::Result::Failed;
-        a.messages.push_back("Unknown error !!!");
+        a.refuse("Unknown error !!!", Reason::Failed);
         return a;
     }
     if (!facilityNumber.empty() && charCount(facilityNumber) != 2) {
-        a.result = Acceptance::Result::Refused;
-        a.messages.push_back("please type in 2 digits i.e 01 02 ..");
+        a.refuse("please type in 2 digits i.e 01 02 ..");
         return a;
     }
-    a.shownCode = toUpper(code);
+    a.value = toUpper(code);
     try {
-        writeCurrentProject(platform, settings, paths, {a.shownCode, a.project.name, a.project.internalCode});
-        a.result = Acceptance::Result::Accepted;
+        writeCurrentProject(platform, settings, paths, {*a.value, a.project.name, a.project.internalCode});
+        a.saved = true;
     } catch (const std::exception&) {
-        a.result = Acceptance::Result::StateNotWritable;
+        // The boxes show the project; the path-problem window follows.
     }
     return a;
 }
 
 void FillProjectList(Program& p) {
-    p.form1.cmbProjectCode.setItems(listProjectCodes(p.platform, p.settings, p.paths));
+    p.form1.cmbProjectCode.setItems(listProjectCodes(p.platform, p.paths));
 }
 
 namespace {

@@ -21,45 +21,38 @@ struct Program;
 // The project codes of the record folder, in listing order: the part before
 // the first dot of each file name that has one. None when the resource folder
 // is not configured or the record folder cannot be listed.
-std::vector<std::string> listProjectCodes(Platform& platform, const AppSettings& settings, const OfficePaths& paths);
+std::vector<std::string> listProjectCodes(Platform& platform, const OfficePaths& paths);
 
 // Creates the user state folder and the shared project tree root when missing.
 void ensureStateFolders(Platform& platform, const OfficePaths& paths);
 
-// The record of a code, looked up as typed in upper case. Found: the record's
-// code, name and (the same) internal code. Otherwise `messages` says why and
-// `project` holds the code looked for.
-struct ProjectLookup {
-    enum class Result { Found, Absent, Unreadable };
-    Result result = Result::Absent;
-    Project project;
-    std::vector<std::string> messages;
-};
-ProjectLookup lookUpProject(Platform& platform, const OfficePaths& paths, const std::string& code,
-                            const Project& current);
+// The record of a code, looked up as typed in upper case: the record's code,
+// name and (the same) internal code. Refused with Reason::NoProject when
+// there is no record, Reason::Failed when it cannot be read.
+Outcome<Project> lookUpProject(Platform& platform, const OfficePaths& paths, const std::string& code);
 
 // The record lookup and the internal-number check of the name compositions:
 // both messages when the record is missing.
-ProjectLookup lookUpProjectToCompose(Platform& platform, const OfficePaths& paths, const std::string& code,
-                                     const Project& current);
+Outcome<Project> lookUpProjectToCompose(Platform& platform, const OfficePaths& paths, const std::string& code);
 
 // Accepting a project as the current one: the state folders made ready, the
-// record read, the facility number checked, "curproject.txt" written.
-struct Acceptance {
-    enum class Result { NotConfigured, Accepted, Refused, StateNotWritable, Failed };
-    Result result = Result::NotConfigured;
-    Project project;            // as far as the lookup got
-    std::string shownCode;      // the accepted code as the boxes show it
-    std::vector<std::string> messages;
+// record read, the facility number checked, "curproject.txt" written. Its
+// value is the accepted code as the boxes show it; Reason::NotConfigured
+// without a loaded configuration (nothing shown). `project` is the project
+// as far as the lookup got, also when it stopped.
+struct Acceptance : Outcome<std::string> {
+    Project project;
+    bool saved = false;  // false when "curproject.txt" could not be written
 };
 Acceptance acceptProject(Platform& platform, const AppSettings& settings, const OfficePaths& paths,
                          const std::string& code, const std::string& facilityNumber, const Project& current);
 
-// Accepts the project chosen in the project list: its code goes into the
-// hidden code box and is accepted; the outcome is shown.
-void acceptChosenProject(Program& p);
-
 // ---- handlers ----
+
+// What the project list's click does, also for start-up and the facility
+// number box: the chosen code goes into the hidden code box, acceptProject
+// takes it and the outcome is shown.
+void acceptChosenProject(Program& p);
 
 // Refills the project list with one entry per record file.
 void FillProjectList(Program& p);

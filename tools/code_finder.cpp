@@ -6,20 +6,20 @@
 
 namespace trv {
 
-std::vector<std::string> lookUpModelFileCode(Platform& platform, const std::string& codeFile,
-                                             bool resourceFolderConfigured, const std::string& typedCode) {
-    const std::vector<std::string> missing{"Missing file : " + platform.displayPath(codeFile)};
+Outcome<Done> lookUpModelFileCode(Platform& platform, const std::string& codeFile, bool resourceFolderConfigured,
+                                  const std::string& typedCode) {
+    Outcome<Done> answers;
+    const std::string missing = "Missing file : " + platform.displayPath(codeFile);
     // Without a resource folder the path would be relative to wherever the
     // program was started.
-    if (!resourceFolderConfigured) return missing;
+    if (!resourceFolderConfigured) return answers.refuse(missing, Reason::NotConfigured);
     std::string content;
     try {
         content = platform.readTextFile(codeFile);
     } catch (const RuntimeFailure&) {
-        return missing;
+        return answers.refuse(missing, Reason::Failed);
     }
     const std::string code = toUpper(typedCode);
-    std::vector<std::string> answers;
     FieldReader reader(std::move(content));
     while (!reader.atEnd()) {
         std::vector<std::string> fields;
@@ -28,16 +28,17 @@ std::vector<std::string> lookUpModelFileCode(Platform& platform, const std::stri
         } catch (const ReadPastEnd&) {
             break;
         }
-        if (fields[0] + fields[1] == code) answers.push_back(fields[2] + "        in       " + fields[3]);
+        if (fields[0] + fields[1] == code) answers.say(fields[2] + "        in       " + fields[3]);
     }
-    if (answers.empty()) answers.push_back("There is no " + code + " code in FindModelFilesCodes2.csv");
+    if (answers.messages.empty()) return answers.refuse("There is no " + code + " code in FindModelFilesCodes2.csv");
+    answers.value = Done{};
     return answers;
 }
 
 void Command2_Click(Program& p) {
-    const auto messages = lookUpModelFileCode(p.platform, p.paths.modelCodeFinderFile(),
-                                              !p.settings.ResourcePath.empty(), p.form1.txtmodelfilecodes.text());
-    for (const std::string& text : messages) p.message(text);
+    show(p.ui, lookUpModelFileCode(p.platform, p.paths.modelCodeFinderFile(), p.paths.resourceFolderConfigured(),
+                                   p.form1.txtmodelfilecodes.text()),
+         &p.form1);
 }
 
 }  // namespace trv

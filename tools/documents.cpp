@@ -3,53 +3,48 @@
 #include <exception>
 
 #include "app/program.h"
-#include "app/settings.h"
+#include "app/open_document.h"
 
 namespace trv {
 namespace tools {
-namespace {
 
-// Every button but the user manual's spells it this way.
-const char* const unknowShellError = "Unknow error during ShellExecute(";
-
-}  // namespace
-
-DocumentToOpen findReferenceDocument(Platform& platform, const OfficePaths& paths,
-                                     ReferenceDocument document) {
-    std::vector<std::string> candidates;
+Outcome<DocumentToOpen> findReferenceDocument(Platform& platform, const OfficePaths& paths,
+                                              ReferenceDocument document) {
+    std::vector<ConfiguredPath> candidates;
+    std::string missingMessage;
     DocumentToOpen found;
     found.shellFailure = unknowShellError;
     switch (document) {
         case ReferenceDocument::UserManual:
             candidates = {paths.userManual()};
-            found.missingMessage = "Can not find file " + platform.displayPath(paths.userManual());
+            missingMessage = "Can not find file " + platform.displayPath(paths.userManual());
             found.shellFailure = "Unknown error during ShellExecute(";
             break;
         case ReferenceDocument::ModelsList:
             candidates = {paths.modelsList()};
-            found.missingMessage = "Can not find(or copy) file klv-cadd-std-02.xls";
+            missingMessage = "Can not find(or copy) file klv-cadd-std-02.xls";
             break;
         case ReferenceDocument::DraftingConventions:
             candidates = {paths.draftingConventions(), paths.draftingConventionsInVelunor()};
-            found.missingMessage = "Can not find file 07_Drafting Conventions.pdf";
+            missingMessage = "Can not find file 07_Drafting Conventions.pdf";
             break;
         case ReferenceDocument::AecSymbols:
             candidates = {paths.aecSymbols()};
-            found.missingMessage = "Can not find(or copy) file " + platform.displayPath(paths.aecSymbols());
+            missingMessage = "Can not find(or copy) file " + platform.displayPath(paths.aecSymbols());
             break;
         case ReferenceDocument::Notations:
             candidates = {paths.notations(), paths.notationsInVelunor()};
-            found.missingMessage = "Can not find file 11_Notations.pdf";
+            missingMessage = "Can not find file 11_Notations.pdf";
             break;
     }
     // The second candidate is looked at only when the first is not there.
-    for (const std::string& candidate : candidates) {
-        if (!candidate.empty() && platform.fileExists(candidate)) {
-            found.path = candidate;
-            break;
+    for (const ConfiguredPath& candidate : candidates) {
+        if (candidate && platform.fileExists(*candidate)) {
+            found.path = *candidate;
+            return found;
         }
     }
-    return found;
+    return Outcome<DocumentToOpen>().refuse(missingMessage, Reason::Failed);
 }
 
 std::string projectsListText(const std::vector<std::string>& recordFiles) {
@@ -63,9 +58,9 @@ std::string projectsListText(const std::vector<std::string>& recordFiles) {
     return text + "\r\n";
 }
 
-std::string rebuildProjectsList(Platform& platform, const OfficePaths& paths) {
-    const std::string list = paths.projectsList();
-    if (list.empty()) return {};
+ConfiguredPath rebuildProjectsList(Platform& platform, const OfficePaths& paths) {
+    const ConfiguredPath list = paths.projectsList();
+    if (!list) return list;
     const std::string folder = paths.projectRecordFolder();
     if (platform.testFolder(folder) != FolderTest::Exists) return list;
     std::vector<std::string> records;
@@ -77,7 +72,7 @@ std::string rebuildProjectsList(Platform& platform, const OfficePaths& paths) {
         }
     }
     try {
-        platform.replaceFile(list, projectsListText(records));
+        platform.replaceFile(*list, projectsListText(records));
     } catch (const std::exception&) {
         // The list stays as it was and is opened as it is.
     }
@@ -90,12 +85,9 @@ namespace {
 
 void openReferenceDocument(Program& p, tools::ReferenceDocument document) {
     p.loadSettings();
-    const tools::DocumentToOpen found = tools::findReferenceDocument(p.platform, p.paths, document);
-    if (found.path.empty()) {
-        p.message(found.missingMessage);
-        return;
-    }
-    openDocumentOrChooser(p.platform, p.ui, found.path, found.shellFailure);
+    const auto found = tools::findReferenceDocument(p.platform, p.paths, document);
+    show(p.ui, found, &p.form1);
+    if (found.value) openDocumentOrChooser(p.platform, p.ui, found.value->path, found.value->shellFailure);
 }
 
 }  // namespace
@@ -108,19 +100,8 @@ void cmdNcsNotation_Click(Program& p) { openReferenceDocument(p, tools::Referenc
 
 void cmdprojecsfile_Click(Program& p) {
     p.loadSettings();
-    const std::string list = tools::rebuildProjectsList(p.platform, p.paths);
-    if (list.empty()) return;
-    openDocumentOrChooser(p.platform, p.ui, list, tools::unknowShellError);
-}
-
-void OpenQAReport(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
-                  const std::string& projectCode, const std::string& drawingType) {
-    const std::string report = paths.qualityReport(projectCode, drawingType);
-    if (!platform.fileExists(report)) {
-        ui.message("Can not find file " + platform.displayPath(report));
-        return;
-    }
-    openDocumentOrChooser(platform, ui, report, tools::unknowShellError);
+    if (const auto list = tools::rebuildProjectsList(p.platform, p.paths))
+        openDocumentOrChooser(p.platform, p.ui, *list);
 }
 
 }  // namespace trv

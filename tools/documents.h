@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/office_paths.h"
+#include "app/outcome.h"
 #include "platform/platform.h"
-#include "platform/user_interaction.h"
 
 namespace trv {
 
@@ -16,18 +16,18 @@ namespace tools {
 // The reference documents behind the main window's document buttons.
 enum class ReferenceDocument { UserManual, ModelsList, DraftingConventions, AecSymbols, Notations };
 
-// A document found for its button, or the message that says it is missing.
+// A document found for its button.
 struct DocumentToOpen {
-    std::string path;            // empty when no candidate exists
-    std::string missingMessage;  // shown when `path` is empty
-    std::string shellFailure;    // what precedes the shell's number when opening fails
+    std::string path;
+    std::string shellFailure;  // what precedes the shell's number when opening fails
 };
 
 // Takes the first of the document's candidates that exists as a file (found
 // without regard to letter case): the resource folder's copy, then for the
 // two chapters of the National CAD Standard the copy in the CAD-standards
-// product's folder when one is configured.
-DocumentToOpen findReferenceDocument(Platform& platform, const OfficePaths& paths,
+// product's folder when one is configured. Refused with the message that
+// says it is missing when none exists.
+Outcome<DocumentToOpen> findReferenceDocument(Platform& platform, const OfficePaths& paths,
                                      ReferenceDocument document);
 
 // The projects list as rebuilt from the contents of the project record
@@ -36,10 +36,10 @@ DocumentToOpen findReferenceDocument(Platform& platform, const OfficePaths& path
 std::string projectsListText(const std::vector<std::string>& recordFiles);
 
 // Rebuilds "klvprojects.txt" from the project record folder and returns its
-// path to open; empty when no resource folder is configured. A record file
+// path to open; none when no resource folder is configured. A record file
 // that cannot be read is left out; a record folder that cannot be entered
 // leaves the list as it was; a list that cannot be written is opened as it is.
-std::string rebuildProjectsList(Platform& platform, const OfficePaths& paths);
+ConfiguredPath rebuildProjectsList(Platform& platform, const OfficePaths& paths);
 
 }  // namespace tools
 
@@ -50,10 +50,5 @@ void cmdncs4_Click(Program& p);
 void cmdaecsymb_Click(Program& p);
 void cmdNcsNotation_Click(Program& p);
 void cmdprojecsfile_Click(Program& p);
-
-// Opens the quality report that the naming check wrote for this project and
-// drawing type; "Can not find file " and its path when there is none.
-void OpenQAReport(Platform& platform, UserInteraction& ui, const OfficePaths& paths,
-                  const std::string& projectCode, const std::string& drawingType);
 
 }  // namespace trv

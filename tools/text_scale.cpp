@@ -150,8 +150,9 @@ std::string formatTextSize(double value) {
     return out;
 }
 
-TextSizeConversion convertTextSize(std::string_view sizeText, std::string_view scale) {
-    const TextSizeConversion refused{{}, "Error : Wrong input for size. Numeric input is expected."};
+Outcome<std::string> convertTextSize(std::string_view sizeText, std::string_view scale) {
+    Outcome<std::string> refused;
+    refused.refuse("Error : Wrong input for size. Numeric input is expected.", Reason::Entry, "txttextsizein");
     const std::optional<double> size = parseSize(sizeText);
     if (!size) return refused;
     double result = 0;
@@ -159,7 +160,7 @@ TextSizeConversion convertTextSize(std::string_view sizeText, std::string_view s
         if (scale == s.entry) result = s.apply(*size);
     }
     if (!std::isfinite(result)) return refused;
-    return {formatTextSize(result), {}};
+    return formatTextSize(result);
 }
 
 void fillScaleList(TextScaleWindow& w) {
@@ -172,13 +173,9 @@ void cmdtxtscale_Click(TextScaleWindow& w) { w.show(); }
 
 void cmdtextcnv_Click(Program& p, TextScaleWindow& w) {
     const std::string scale = w.lstscales.listIndex() >= 0 ? w.lstscales.text() : std::string();
-    const TextSizeConversion converted = convertTextSize(w.txttextsizein.text(), scale);
-    if (!converted.refusal.empty()) {
-        p.message(converted.refusal);
-        w.txttextsizein.focused = true;
-        return;
-    }
-    w.txttextsizeout.setText(converted.output);
+    const auto converted = convertTextSize(w.txttextsizein.text(), scale);
+    show(p.ui, converted, &w);
+    if (converted.value) w.txttextsizeout.setText(*converted.value);
 }
 
 }  // namespace trv

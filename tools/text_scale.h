@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/controls.h"
+#include "app/outcome.h"
 
 namespace trv {
 
@@ -37,16 +38,10 @@ std::optional<double> parseSize(std::string_view text);
 // "0.25", "-.25" stays). A value that rounds to zero gives "0.".
 std::string formatTextSize(double value);
 
-// The outcome of one conversion: the output box's new text, or the message
-// that refuses the input.
-struct TextSizeConversion {
-    std::string output;
-    std::string refusal;
-};
-
-// Converts the typed size for the chosen scale entry; an entry that is no
-// scale (nothing chosen) gives the result 0.
-TextSizeConversion convertTextSize(std::string_view sizeText, std::string_view scale);
+// Converts the typed size for the chosen scale entry: the output box's new
+// text, or the message that refuses the input (the focus back in its box).
+// An entry that is no scale (nothing chosen) gives the result 0.
+Outcome<std::string> convertTextSize(std::string_view sizeText, std::string_view scale);
 
 // The window is loaded: the scales listed, none chosen.
 void fillScaleList(TextScaleWindow& w);

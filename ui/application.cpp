@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <stdexcept>
 
-#include "catalogue/choices.h"
+#include "mainwindow/catalogue_lists.h"
 #include "check/naming_check.h"
 #include "mainwindow/form1.h"
 #include "naming/naming_handlers.h"

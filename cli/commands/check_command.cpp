@@ -48,27 +48,28 @@ void checkOne(Session& s, const std::string& code, const std::vector<std::string
     Checked base;
     base.project = code;
     // A code is a folder name; anything else is no project of this office.
-    const auto lookup = naming::isSafeFolderName(code) ? lookUpProject(s.platform, s.paths, code, {})
-                                                        : ProjectLookup{};
-    if (lookup.result != ProjectLookup::Result::Found) {
+    const auto lookup = naming::isSafeFolderName(code) ? lookUpProject(s.platform, s.paths, code)
+                                                        : Outcome<Project>{};
+    if (!lookup.value) {
         base.error = lookup.messages.empty() ? "no such project" : lookup.messages.back();
         err << "trv-cli: " << code << ": " << base.error << '\n';
         results.checked.push_back(base);
         return;
     }
     base.project = toUpper(code);
-    base.name = lookup.project.name;
+    base.name = lookup.value->name;
     for (const std::string& type : types) {
         Checked c = base;
         c.drawingType = type;
-        const check::CheckSubject subject{c.project, lookup.project.internalCode, type};
-        const auto outcome = check::checkProject(s.platform, s.paths, subject, writeReport);
-        if (!outcome.refusal.empty()) {
-            c.error = outcome.refusal;
+        const check::CheckSubject subject{c.project, lookup.value->internalCode, type};
+        const auto checked = check::checkProject(s.platform, s.paths, subject, writeReport);
+        if (!checked.value) {
+            c.error = checked.messages.back();
             err << "trv-cli: " << c.project << ' ' << type << ": " << c.error << '\n';
             results.checked.push_back(c);
             continue;
         }
+        const check::CheckedNames& outcome = *checked.value;
         const std::string report = s.paths.qualityReport(subject.projectCode, type);
         if (outcome.reportWritten) c.report = s.platform.displayPath(report);
         if (writeReport && !outcome.reportWritten) {
@@ -191,7 +192,7 @@ int checkCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
         if (!s.platform.canListFolder(s.paths.projectRecordFolder()))
             return badArguments(err, "cannot list the project records in " +
                                          s.platform.displayPath(s.paths.projectRecordFolder()));
-        codes = listProjectCodes(s.platform, s.settings, s.paths);
+        codes = listProjectCodes(s.platform, s.paths);
     }
 
     const bool progress = a.has("--all") && standardErrorIsTerminal();

@@ -83,7 +83,7 @@ void checkProjects(Session& s, Findings& f) {
     const std::string folder = s.paths.projectRecordFolder();
     if (!s.platform.canListFolder(folder))
         return f.problem("the project records folder " + f.path(folder) + " cannot be read or does not exist");
-    const std::size_t n = listProjectCodes(s.platform, s.settings, s.paths).size();
+    const std::size_t n = listProjectCodes(s.platform, s.paths).size();
     if (n == 0) return f.problem("no project is registered in " + f.path(folder));
     f.ok(std::to_string(n) + (n == 1 ? " project is" : " projects are") + " registered in " + f.path(folder));
 }

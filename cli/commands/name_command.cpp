@@ -42,13 +42,11 @@ struct Common {
 // The composition's or the copy's messages go to standard error exactly as
 // the window shows them; the name (or, after --create, the new drawing's
 // path) to standard output.
-int finish(Session& s, const Outcome<std::string>& composition, const Common& c, std::ostream& out,
-           std::ostream& err) {
+int finish(const Outcome<std::string>& composition, const Common& c, std::ostream& out, std::ostream& err) {
     printMessages(composition.messages, err);
     if (!composition.value) {
         // A project without a record is no project of this office.
-        const auto lookup = lookUpProject(s.platform, s.paths, c.code, {});
-        return lookup.result == ProjectLookup::Result::Found ? statusFound : statusError;
+        return composition.reason == Reason::NoProject ? statusError : statusFound;
     }
     if (!c.create) out << *composition.value << '\n';
     return statusClean;
@@ -84,7 +82,7 @@ int modelName(Session& s, const Arguments& a, const Common& c, std::ostream& out
         r.dialogResults = applied.stored;
     }
     const auto composition = composeModelFileName(s.platform, s.paths, r);
-    const int status = finish(s, composition, c, out, err);
+    const int status = finish(composition, c, out, err);
     if (status != statusClean || !c.create) return status;
     return created(s, createModelDrawing(s.platform, s.paths,
                                          {*composition.value, r.modelType, r.discipline, composition.project,
@@ -97,9 +95,9 @@ int sheetName(Session& s, const Arguments& a, const Common& c, std::ostream& out
     const auto& types = catalogue::sheetTypes();
     if (digit.size() != 1 || digit[0] < '0' || static_cast<std::size_t>(digit[0] - '0') >= types.size())
         return badArguments(err, "--sheet-type is a digit from 0 to 9");
-    const TypedEntry number = sheetNumberEntry(a.value("--sheet-number").value_or(""));
+    const auto number = sheetNumberEntry(a.value("--sheet-number").value_or(""));
     if (!number.value) {
-        err << number.refusal << '\n';
+        printMessages(number.messages, err);
         return statusFound;
     }
     SheetNameRequest r;
@@ -112,7 +110,7 @@ int sheetName(Session& s, const Arguments& a, const Common& c, std::ostream& out
     r.namedProject = NamedProject::CodeBox;
     r.drawingType = c.drawingType;
     const auto composition = composeSheetFileName(s.platform, s.paths, r);
-    const int status = finish(s, composition, c, out, err);
+    const int status = finish(composition, c, out, err);
     if (status != statusClean || !c.create) return status;
     return created(s, createSheetDrawing(s.platform, s.paths,
                                          {*composition.value, r.discipline, composition.project, c.drawingType}),
@@ -145,9 +143,9 @@ int nameCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
 
     Session s(a);
     if (!s.load(err)) return statusError;
-    const TypedEntry facility = facilityNumberEntry(a.value("--facility").value_or(""));
+    const auto facility = facilityNumberEntry(a.value("--facility").value_or(""));
     if (!facility.value) {
-        err << facility.refusal << '\n';
+        printMessages(facility.messages, err);
         return statusFound;
     }
     c.facility = *facility.value;

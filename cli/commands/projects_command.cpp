@@ -26,11 +26,11 @@ int projectsCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
         std::string code, name;
     };
     std::vector<Row> rows;
-    for (const auto& code : listProjectCodes(s.platform, s.settings, s.paths)) {
-        const auto lookup = lookUpProject(s.platform, s.paths, code, {});
-        if (lookup.result != ProjectLookup::Result::Found)
+    for (const auto& code : listProjectCodes(s.platform, s.paths)) {
+        const auto lookup = lookUpProject(s.platform, s.paths, code);
+        if (!lookup.value)
             err << "trv-cli: " << code << ": " << (lookup.messages.empty() ? "" : lookup.messages.back()) << '\n';
-        rows.push_back({code, lookup.result == ProjectLookup::Result::Found ? lookup.project.name : ""});
+        rows.push_back({code, lookup.value ? lookup.value->name : ""});
     }
 
     switch (*format) {

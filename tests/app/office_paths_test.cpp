@@ -64,15 +64,15 @@ std::vector<std::string> everyPath(const AppSettings& s) {
                                     p.modelTemplateFolder("Architectural"),
                                     p.sheetTemplate(),
                                     p.modelCodeFinderFile(),
-                                    p.deliveryDestination(),
+                                    p.deliveryDestination().value_or(""),
                                     p.userManual(),
                                     p.modelsList(),
                                     p.aecSymbols(),
                                     p.draftingConventions(),
                                     p.notations(),
-                                    p.draftingConventionsInVelunor(),
-                                    p.notationsInVelunor(),
-                                    p.projectsList(),
+                                    p.draftingConventionsInVelunor().value_or(""),
+                                    p.notationsInVelunor().value_or(""),
+                                    p.projectsList().value_or(""),
                                     p.qualityReport(project, "DESIGN")};
     for (const auto& folder : p.deliveryFolders()) all.push_back(folder);
     for (const auto& copy : p.deliveryPlan()) {

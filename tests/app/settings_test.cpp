@@ -261,16 +261,5 @@ TEST_F(LoadSettingsTest, TheUsersFolder) {
     }
 }
 
-TEST(OpenWithChooser, ShowsTheChooserOrItsCatchAllMessage) {
-    RecordingPlatform platform;
-    openWithChooser(platform, "R:\\res\\klvprojects.txt");
-    EXPECT_EQ(platform.chooserCalls, Strings{"R:\\res\\klvprojects.txt"});
-    EXPECT_TRUE(platform.messages.empty());
-
-    platform.chooserFails = true;
-    openWithChooser(platform, "R:\\res\\x.doc");
-    EXPECT_EQ(platform.messages, Strings{"Unknown error opening file !!!"});
-}
-
 }  // namespace
 }  // namespace trv

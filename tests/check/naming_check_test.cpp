@@ -46,14 +46,13 @@ TEST(NamingCheck, AnOldReportThatStaysStopsTheCheckAndOneAlreadyGoneDoesNot) {
         platform.removedByAnother = removedByAnother;
         const auto outcome = check::runNamingCheck(platform, paths, "Design Drawings");
         if (removedByAnother) {
-            EXPECT_EQ(outcome.refusal, "");
-            EXPECT_TRUE(outcome.reportWritten);
-            EXPECT_FALSE(outcome.findings.empty());
+            ASSERT_TRUE(outcome.value);
+            EXPECT_TRUE(outcome.value->reportWritten);
+            EXPECT_FALSE(outcome.value->findings.empty());
             continue;
         }
-        EXPECT_EQ(outcome.refusal, "Error in analyzing files names(naming check) !!!");
-        EXPECT_TRUE(outcome.findings.empty());
-        EXPECT_FALSE(outcome.reportWritten);
+        EXPECT_EQ(outcome.messages, std::vector<std::string>{"Error in analyzing files names(naming check) !!!"});
+        EXPECT_FALSE(outcome.value);
         EXPECT_EQ(platform.listings, 0);
         EXPECT_EQ(dir.read("PROJECTS/KLV-13000-C000/KLV-13000-C000_DESIGN_qa.txt"), "last week");
     }

@@ -49,10 +49,10 @@ TEST(ProjectCreation, RacingCreatorsOfOneCodeLeaveExactlyOneProjectWhole) {
                 testing::TestSystem platform;
                 const ProjectRequest request{
                     {"13", serial, 0, "000"}, "racer " + std::to_string(r), "Roads Unit"};
-                const CreationResult result = createProject(platform, paths, request).result;
-                ::_exit(result == CreationResult::Created          ? 0
-                        : result == CreationResult::AlreadyCreated ? 1
-                                                                   : 2);
+                const auto created = createProject(platform, paths, request);
+                ::_exit(created.value                        ? 0
+                        : created.reason == Reason::Exists ? 1
+                                                           : 2);
             }
             children.push_back(pid);
         }

@@ -79,14 +79,14 @@ TEST(TextSize, ConvertsForTheChosenScaleAndWritesThePattern) {
         {"2.5mm", "1:1000", nullptr},
     };
     for (const Row& row : rows) {
-        const TextSizeConversion result = convertTextSize(row.size, row.scale);
+        const auto result = convertTextSize(row.size, row.scale);
         SCOPED_TRACE(std::string("\"") + row.size + "\" at \"" + row.scale + "\"");
         if (row.output) {
-            EXPECT_EQ(result.output, row.output);
-            EXPECT_EQ(result.refusal, "");
+            EXPECT_EQ(result.value, std::optional<std::string>(row.output));
+            EXPECT_TRUE(result.messages.empty());
         } else {
-            EXPECT_EQ(result.output, "");
-            EXPECT_EQ(result.refusal, numericMessage);
+            EXPECT_FALSE(result.value);
+            EXPECT_EQ(result.messages, std::vector<std::string>{numericMessage});
         }
     }
 }

@@ -1,4 +1,4 @@
-#include "catalogue/choices.h"
+#include "mainwindow/catalogue_lists.h"
 
 #include "app/program.h"
 #include "app/saved_choices.h"
