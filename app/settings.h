@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,9 @@ const std::vector<SettingKey>& settingKeys();
 // process: every later call returns at once, also after a failed load.
 void LoadSettings(Platform& platform, UserInteraction& ui, AppSettings& settings);
 
+// The text of an INI file as UTF-8, read once: empty when the file cannot be
+// read, none when there is no such file (a folder of that name is none).
+std::optional<std::string> readIniText(Platform& platform, const std::string& sINIFileName);
 // One value of an INI file; empty when the file, section or key is missing.
 std::string INIRead(Platform& platform, const std::string& sSection, const std::string& sKeyName,
                     const std::string& sINIFileName);

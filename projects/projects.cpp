@@ -72,12 +72,13 @@ ProjectLookup lookUpProject(Platform& platform, const OfficePaths& paths, const 
     lookup.project = current;
     lookup.project.code = toUpper(code);
     const std::string path = paths.projectRecord(lookup.project.code);
-    if (!platform.isPresent(path)) {
-        lookup.messages.push_back(noRecordMessage);
-        return lookup;
-    }
     try {
-        FieldReader reader(platform.readTextFile(path));
+        auto text = platform.readPresentTextFile(path);  // read once
+        if (!text) {
+            lookup.messages.push_back(noRecordMessage);
+            return lookup;
+        }
+        FieldReader reader(std::move(*text));
         const auto fields = reader.next(2);
         // The project is the one of the record's file name, which the
         // project folders and the naming check go by; its first field is the
