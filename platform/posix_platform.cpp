@@ -466,7 +466,9 @@ FolderTest NativePlatform::testFolder(const std::string& path) {
     struct stat st{};
     if (native.empty() || ::stat(native.c_str(), &st) != 0) {
         if (!native.empty() && !notFoundAsSpelled()) return FolderTest::OtherFailure;
-        native = storedPath(path);
+        const std::string stored = storedPath(path);
+        if (stored == native) return FolderTest::NotFound;  // in no other spelling either
+        native = stored;
         if (::stat(native.c_str(), &st) != 0) {
             if (notFoundAsSpelled()) return FolderTest::NotFound;  // ENOTDIR: a parent is a file
             return FolderTest::OtherFailure;
@@ -478,6 +480,20 @@ FolderTest NativePlatform::testFolder(const std::string& path) {
 }
 
 bool NativePlatform::createFolder(const std::string& path) {
+    // A folder there as spelled is listed once for the name in any letter
+    // case: a name taken so is refused, a free one made as spelled.
+    const std::string joined = joinedComponents(path);
+    const std::string dir = parentOf(joined);
+    const std::string name = lastComponent(path);
+    if (!dir.empty() && !name.empty() && name != "." && name != "..") {
+        bool missing = false;
+        const auto taken = folderEntries(dir, name, &missing);
+        if (!missing) {
+            for (const auto& e : taken)
+                if (equalsNoCase(e.name, name)) return false;
+            return ::mkdir(joined.c_str(), 0777) == 0;
+        }
+    }
     return ::mkdir(nativePath(path).c_str(), 0777) == 0;
 }
 
