@@ -102,7 +102,7 @@ TEST(CallBudget, EachActionStaysWithinItsCalls) {
         int budget;
     };
     const Case cases[] = {
-        {"choose a project", {"choose cmbProjectCode KLV-21400-PB00"}, {}, 10},
+        {"choose a project", {"choose cmbProjectCode KLV-21400-PB00"}, {}, 8},
         {"first copy of a new project", with(model, {"click cmdCopyModel"}), {}, 60},
         {"copy when the drawing exists", with(model, {"click cmdCopyModel"}), drawingExists, 20},
         {"open it", with(model, {"click cmdOpen"}), drawingExists, 20},
