@@ -37,11 +37,6 @@ std::optional<std::string> readIniText(Platform& platform, const std::string& sI
     return std::nullopt;
 }
 
-std::string INIRead(Platform& platform, const std::string& sSection, const std::string& sKeyName,
-                    const std::string& sINIFileName) {
-    return iniValue(readIniText(platform, sINIFileName).value_or(std::string()), sSection, sKeyName);
-}
-
 std::string GetNetworkLogonName(Platform& platform) {
     const std::string name = platform.logonName();
     if (charCount(name) >= logonBufferChars) return {};  // the name and its NUL must fit

@@ -53,10 +53,6 @@ void LoadSettings(Platform& platform, UserInteraction& ui, AppSettings& settings
 // The text of an INI file as UTF-8, read once: empty when the file cannot be
 // read, none when there is no such file (a folder of that name is none).
 std::optional<std::string> readIniText(Platform& platform, const std::string& sINIFileName);
-// One value of an INI file; empty when the file, section or key is missing.
-std::string INIRead(Platform& platform, const std::string& sSection, const std::string& sKeyName,
-                    const std::string& sINIFileName);
-
 // The logon name as a 50-character buffer takes it: a name of 50 or more
 // characters does not fit and gives the empty string, which matches no user.
 std::string GetNetworkLogonName(Platform& platform);
