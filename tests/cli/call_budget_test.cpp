@@ -125,7 +125,7 @@ TEST(CallBudget, NothingGrowsWithTheFilesOfAFolder) {
         {"sheet numbering lists the sheet folder once",
          {"choose cmbSheettype \"2:Plans\"", "click cmdSheetName"},
          design + "SHEET_FILES/",
-         20,
+         25,  // the project's other folders made
          0},
         {"the delivery", {"click cmdCopyres", "click frmCopyRes.cmdCopyresources"}, "resources/AEC_Resources/few/", 100, 6},
     };
