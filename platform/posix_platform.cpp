@@ -236,6 +236,13 @@ bool copyBytes(int in, int out, off_t size = -1) {
     }
 }
 
+// The folders looked through for stale temporary files, and those this
+// process made (nothing stale can be in them yet), with when.
+std::map<std::string, time_t>& lookedThroughFolders() {
+    static std::map<std::string, time_t> folders;
+    return folders;
+}
+
 // Removes from `dir` the temporary files of TRV's own naming that were last
 // written over a minute before `now`: what a writer killed part-way left.
 // `now` is the time stamp of a file just made in that folder, the clock of
@@ -244,8 +251,7 @@ bool copyBytes(int in, int out, off_t size = -1) {
 // one process: a delivery writes thousands of files into the same few folders.
 void removeStaleTemporariesIn(const std::string& dir, time_t now, bool always = false,
                               const std::string& own = {}) {
-    static std::map<std::string, time_t> lookedThrough;
-    time_t& last = lookedThrough[dir];
+    time_t& last = lookedThroughFolders()[dir];
     if (!always && last != 0 && now < last + staleTemporarySeconds) return;
     last = now;
     DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
@@ -370,7 +376,7 @@ pid_t spawnDetached(const std::string& program, const std::vector<std::string>& 
 // The path with its names found as stored, once the kernel has not found it
 // as spelled: the folder is listed for another spelling of the last name,
 // and the folders above it only when that folder is not there as spelled either.
-std::string storedPath(const std::string& path) {
+std::string storedPath(const std::string& path, bool* lastFound = nullptr) {
     const auto there = [](const std::string& p) {
         struct stat st{};
         return ::lstat(p.c_str(), &st) == 0;
@@ -399,9 +405,24 @@ std::string storedPath(const std::string& path) {
         }
         cur = std::move(next);
     }
+    if (lastFound) *lastFound = lookUp;
     if (cur.empty()) return std::string(1, '.');
     return cur;
 }
+
+// Where a new file `path` goes, its folders as stored; none when the name is
+// taken in any letter case. One look-up when it is taken as spelled, else
+// the folder's look-up and one listing of it.
+std::optional<std::string> newFileTarget(const std::string& path) {
+    const std::string joined = joinedComponents(path);
+    struct stat st{};
+    if (joined.empty() || ::lstat(joined.c_str(), &st) == 0) return std::nullopt;
+    bool taken = false;
+    std::string stored = storedPath(path, &taken);
+    if (taken) return std::nullopt;
+    return stored;
+}
+
 
 }  // namespace
 
@@ -491,7 +512,9 @@ bool NativePlatform::createFolder(const std::string& path) {
         if (!missing) {
             for (const auto& e : taken)
                 if (equalsNoCase(e.name, name)) return false;
-            return ::mkdir(joined.c_str(), 0777) == 0;
+            if (::mkdir(joined.c_str(), 0777) != 0) return false;
+            lookedThroughFolders()[joined] = ::time(nullptr);  // nothing stale in it
+            return true;
         }
     }
     return ::mkdir(nativePath(path).c_str(), 0777) == 0;
@@ -599,10 +622,10 @@ void NativePlatform::replaceFile(const std::string& path, const std::string& con
 }
 
 bool NativePlatform::createNewFile(const std::string& path, const std::string& content) {
-    const std::string native = nativePath(path);
-    // A name taken in any letter case is found by nativePath and refused here.
-    struct stat st{};
-    if (::lstat(native.c_str(), &st) == 0) return false;
+    // A name taken in any letter case is refused here.
+    const std::optional<std::string> target = newFileTarget(path);
+    if (!target) return false;
+    const std::string& native = *target;
     // Whole or not at all: a reader, or a process killed part-way, never
     // finds the file empty or cut short under its name.
     std::string tmp;
@@ -626,16 +649,16 @@ bool NativePlatform::createNewFile(const std::string& path, const std::string& c
 }
 
 CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::string& to) {
-    const std::string src = nativePath(from);
-    const std::string dst = nativePath(to);
-    const int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
+    int in = ::open(joinedComponents(from).c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0 && notFoundAsSpelled()) in = ::open(storedPath(from).c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) return CopyOutcome::Failed;
     // A name already taken is told at once rather than after a long copy.
-    struct stat st{};
-    if (::lstat(dst.c_str(), &st) == 0) {
+    const std::optional<std::string> target = newFileTarget(to);
+    if (!target) {
         ::close(in);
         return CopyOutcome::TargetExists;
     }
+    const std::string& dst = *target;
     // The drawing appears under its name whole or not at all, even when the
     // process is killed: it is copied under a temporary name beside it,
     // flushed to the disk, and only then named.
