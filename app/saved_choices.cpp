@@ -10,16 +10,16 @@ namespace {
 // choice: it counts as missing, so that it never disables the program.
 Saved<std::vector<std::string>> readRecord(Platform& platform, const std::string& path, std::size_t count) {
     Saved<std::vector<std::string>> saved;
-    if (!platform.isPresent(path)) return saved;
-    std::string text;
+    std::optional<std::string> text;
     try {
-        text = platform.readTextFile(path);
+        text = platform.readPresentTextFile(path);
     } catch (const std::exception&) {
         saved.status = ReadStatus::Unreadable;
         return saved;
     }
+    if (!text) return saved;
     try {
-        FieldReader reader(std::move(text));
+        FieldReader reader(std::move(*text));
         saved.value = reader.next(count);
         saved.status = ReadStatus::Read;
     } catch (const ReadPastEnd&) {

@@ -23,16 +23,18 @@ std::string withTrailingBackslash(const std::string& path) {
     return path + "\\";
 }
 
-std::string INIRead(Platform& platform, const std::string& sSection, const std::string& sKeyName,
-                    const std::string& sINIFileName) {
-    std::string text;
+std::optional<std::string> readIniText(Platform& platform, const std::string& sINIFileName) {
     try {
-        if (!platform.fileExists(sINIFileName)) return {};
-        text = platform.readTextFile(sINIFileName);
+        return platform.readTextFile(sINIFileName);
     } catch (const RuntimeFailure&) {
-        return {};
     }
-    return iniValue(text, sSection, sKeyName);
+    // A file that is there but cannot be read holds no values; a folder of
+    // that name is no file. Asked only after a failed read.
+    try {
+        if (platform.fileExists(sINIFileName)) return std::string();
+    } catch (const RuntimeFailure&) {
+    }
+    return std::nullopt;
 }
 
 std::string GetNetworkLogonName(Platform& platform) {
@@ -50,8 +52,9 @@ bool isUsableUserFolder(std::string_view folder) {
 std::vector<std::string> userTableFolders(Platform& platform, const AppSettings& settings) {
     std::vector<std::string> folders;
     const std::string table = OfficePaths(settings).userTable();
-    if (settings.UserName.empty() || !platform.fileExists(table)) return folders;
+    if (settings.UserName.empty()) return folders;
     try {
+        // Read at once: a table that is missing or cannot be read names no folder.
         FieldReader reader(platform.readTextFile(table));
         while (!reader.atEnd()) {
             auto row = reader.next(2);
@@ -100,14 +103,16 @@ void LoadSettings(Platform& platform, UserInteraction& ui, AppSettings& s) {
     s.SettingsLoaded = true;
     s.InitOK = true;
 
-    const std::string ini = platform.settingsFile();
-    if (!platform.fileExists(ini)) {
+    // Read once; every key is then looked up in that text by the profile
+    // reader's rules.
+    const std::optional<std::string> ini = readIniText(platform, platform.settingsFile());
+    if (!ini) {
         ui.message("INI file is missing. Initialization stoped !!!");
         s.InitOK = false;
         return;
     }
     for (const SettingKey& key : settingKeys()) {
-        const std::string value = INIRead(platform, "Paths", key.name, ini);
+        const std::string value = iniValue(*ini, "Paths", key.name);
         if (key.flag) {
             s.*key.flag = flagValue(value);
             continue;

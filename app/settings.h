@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,10 +50,9 @@ const std::vector<SettingKey>& settingKeys();
 // process: every later call returns at once, also after a failed load.
 void LoadSettings(Platform& platform, UserInteraction& ui, AppSettings& settings);
 
-// One value of an INI file; empty when the file, section or key is missing.
-std::string INIRead(Platform& platform, const std::string& sSection, const std::string& sKeyName,
-                    const std::string& sINIFileName);
-
+// The text of an INI file as UTF-8, read once: empty when the file cannot be
+// read, none when there is no such file (a folder of that name is none).
+std::optional<std::string> readIniText(Platform& platform, const std::string& sINIFileName);
 // The logon name as a 50-character buffer takes it: a name of 50 or more
 // characters does not fit and gives the empty string, which matches no user.
 std::string GetNetworkLogonName(Platform& platform);

@@ -30,6 +30,7 @@
 #include <iostream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -161,6 +162,13 @@ public:
         return inside(p), ScriptSystem::listFilesStartingWith(p, prefix);
     }
     std::string readFile(const std::string& p) override { return inside(p), ScriptSystem::readFile(p); }
+    // Looked for as by the presence test; what it reads must be inside.
+    std::optional<std::string> readPresentFile(const std::string& p) override {
+        look(p);
+        auto content = ScriptSystem::readPresentFile(p);
+        if (content) inside(p);
+        return content;
+    }
     std::vector<FolderEntry> listEntries(const std::string& p) override {
         return inside(p), ScriptSystem::listEntries(p);
     }

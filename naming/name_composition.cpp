@@ -86,15 +86,15 @@ std::string unsafeValueMessage(const std::string& field, const std::string& valu
 
 void ensureProjectFolders(Platform& platform, const OfficePaths& paths, const std::string& projectCode,
                           const std::string& discipline) {
-    ensureFolder(platform, paths.projectsRoot());
-    ensureFolder(platform, paths.projectFolder(projectCode));
+    std::vector<std::string> folders = {paths.projectsRoot(), paths.projectFolder(projectCode)};
     for (const auto& type : catalogue::drawingTypes()) {
         const std::string& drawingType = type.folder;
-        ensureFolder(platform, paths.drawingTypeFolder(projectCode, drawingType));
-        ensureFolder(platform, paths.disciplineFolder(projectCode, drawingType, discipline));
-        ensureFolder(platform, paths.modelFolder(projectCode, drawingType, discipline));
-        ensureFolder(platform, paths.sheetFolder(projectCode, drawingType, discipline));
+        folders.push_back(paths.drawingTypeFolder(projectCode, drawingType));
+        folders.push_back(paths.disciplineFolder(projectCode, drawingType, discipline));
+        folders.push_back(paths.modelFolder(projectCode, drawingType, discipline));
+        folders.push_back(paths.sheetFolder(projectCode, drawingType, discipline));
     }
+    ensureFolders(platform, folders);
 }
 
 namespace {

@@ -32,6 +32,9 @@ public:
     std::vector<std::string> listFilesStartingWith(const std::string& folder,
                                                    const std::string& prefix) override;
     std::string readFile(const std::string& path) override;
+#ifndef _WIN32
+    std::optional<std::string> readPresentFile(const std::string& path) override;
+#endif
     void replaceFile(const std::string& path, const std::string& content) override;
     bool createNewFile(const std::string& path, const std::string& content) override;
     CopyOutcome copyToNewFile(const std::string& from, const std::string& to) override;

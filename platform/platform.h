@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -63,6 +64,13 @@ public:
                                                            const std::string& prefix) = 0;
     // The whole content of a file; throws RuntimeFailure when it cannot be read.
     virtual std::string readFile(const std::string& path) = 0;
+    // The content of a file that passes the presence test (isPresent), read
+    // at once; none when it does not; throws RuntimeFailure when it is there
+    // but cannot be read. Where a file's open finds it as spelled, one call.
+    virtual std::optional<std::string> readPresentFile(const std::string& path) {
+        if (!isPresent(path)) return std::nullopt;
+        return readFile(path);
+    }
     // Replaces a file as a whole, through a temporary file in the same folder
     // renamed over the old one; throws RuntimeFailure on failure. Like every
     // writer that goes through a temporary file, it first removes from that
@@ -186,8 +194,16 @@ public:
     // records, lists and settings their earlier tool wrote in the ANSI code
     // page: Unicode text (see unicodeTextOf) is taken as it is, anything else
     // in that code page. Throws RuntimeFailure when the file cannot be read.
-    std::string readTextFile(const std::string& path) {
-        const std::string bytes = readFile(path);
+    std::string readTextFile(const std::string& path) { return textOf(readFile(path)); }
+    // readPresentFile, as readTextFile gives the text.
+    std::optional<std::string> readPresentTextFile(const std::string& path) {
+        auto bytes = readPresentFile(path);
+        if (!bytes) return std::nullopt;
+        return textOf(*bytes);
+    }
+
+private:
+    std::string textOf(const std::string& bytes) {
         if (auto text = unicodeTextOf(bytes)) return std::move(*text);
         return ansiToUtf8(bytes);
     }

@@ -113,8 +113,10 @@ private:
 };
 
 // The entries of a folder whose upper-case names start with that of `prefix`, in listing order.
-std::vector<Entry> folderEntries(const std::string& dir, const std::string& prefix = {}) {
+// `missing` tells a folder that is not there as spelled.
+std::vector<Entry> folderEntries(const std::string& dir, const std::string& prefix = {}, bool* missing = nullptr) {
     DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (missing) *missing = !d && (errno == ENOENT || errno == ENOTDIR);
     if (!d) return {};
     const std::string upperPrefix = toUpper(prefix);
     ListingOrder<Entry> listing;
@@ -131,12 +133,6 @@ std::vector<Entry> folderEntries(const std::string& dir, const std::string& pref
     }
     ::closedir(d);
     return listing.sorted();
-}
-
-std::vector<std::string> entryNames(const std::string& dir) {
-    std::vector<std::string> names;
-    for (auto& e : folderEntries(dir)) names.push_back(std::move(e.name));
-    return names;
 }
 
 // The name under which `name` is stored in `dir` in another letter case
@@ -240,15 +236,22 @@ bool copyBytes(int in, int out, off_t size = -1) {
     }
 }
 
+// The folders looked through for stale temporary files, and those this
+// process made (nothing stale can be in them yet), with when.
+std::map<std::string, time_t>& lookedThroughFolders() {
+    static std::map<std::string, time_t> folders;
+    return folders;
+}
+
 // Removes from `dir` the temporary files of TRV's own naming that were last
 // written over a minute before `now`: what a writer killed part-way left.
 // `now` is the time stamp of a file just made in that folder, the clock of
 // the file system that holds it. Links, folders and every other name stay.
 // Unless `always`, each folder is looked through at most once a minute by
 // one process: a delivery writes thousands of files into the same few folders.
-void removeStaleTemporariesIn(const std::string& dir, time_t now, bool always = false) {
-    static std::map<std::string, time_t> lookedThrough;
-    time_t& last = lookedThrough[dir];
+void removeStaleTemporariesIn(const std::string& dir, time_t now, bool always = false,
+                              const std::string& own = {}) {
+    time_t& last = lookedThroughFolders()[dir];
     if (!always && last != 0 && now < last + staleTemporarySeconds) return;
     last = now;
     DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
@@ -256,6 +259,7 @@ void removeStaleTemporariesIn(const std::string& dir, time_t now, bool always = 
     while (const dirent* e = ::readdir(d)) {
         if (!isTemporaryFileName(e->d_name)) continue;
         const std::string path = join(dir, e->d_name);
+        if (path == own) continue;  // the writer's own, just made
         struct stat st{};
         if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime + staleTemporarySeconds < now)
             ::unlink(path.c_str());
@@ -271,7 +275,7 @@ int createTemporary(const std::string& dir, std::string& tmp) {
     const int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
     if (fd < 0) return -1;
     struct stat st{};
-    if (::fstat(fd, &st) == 0) removeStaleTemporariesIn(dir, st.st_mtime);
+    if (::fstat(fd, &st) == 0) removeStaleTemporariesIn(dir, st.st_mtime, false, tmp);
     return fd;
 }
 
@@ -369,20 +373,15 @@ pid_t spawnDetached(const std::string& program, const std::vector<std::string>& 
     return rc == 0 ? pid : -1;
 }
 
-}  // namespace
-
-std::string NativePlatform::nativePath(const std::string& path) {
-    // Nearly every path names what is stored under exactly that spelling, or
-    // a new file in a folder that is: one or two lookups tell, where looking
-    // up every folder on the way costs one each (on a network drive, a round
-    // trip each). Whatever the kernel finds as spelled, it found folder by folder.
+// The path with its names found as stored, once the kernel has not found it
+// as spelled: the folder is listed for another spelling of the last name,
+// and the folders above it only when that folder is not there as spelled either.
+std::string storedPath(const std::string& path, bool* lastFound = nullptr) {
     const auto there = [](const std::string& p) {
         struct stat st{};
         return ::lstat(p.c_str(), &st) == 0;
     };
     std::string cur = joinedComponents(path);
-    if (!cur.empty() && there(cur)) return cur;
-
     bool absolute = false;
     const auto parts = splitComponents(path, absolute);
     std::size_t first = 0;
@@ -406,42 +405,118 @@ std::string NativePlatform::nativePath(const std::string& path) {
         }
         cur = std::move(next);
     }
+    if (lastFound) *lastFound = lookUp;
     if (cur.empty()) return std::string(1, '.');
     return cur;
 }
 
+// Where a new file `path` goes, its folders as stored; none when the name is
+// taken in any letter case. One look-up when it is taken as spelled, else
+// the folder's look-up and one listing of it.
+std::optional<std::string> newFileTarget(const std::string& path) {
+    const std::string joined = joinedComponents(path);
+    struct stat st{};
+    if (joined.empty() || ::lstat(joined.c_str(), &st) == 0) return std::nullopt;
+    bool taken = false;
+    std::string stored = storedPath(path, &taken);
+    if (taken) return std::nullopt;
+    return stored;
+}
+
+
+}  // namespace
+
+std::string NativePlatform::nativePath(const std::string& path) {
+    // Nearly every path names what is stored under exactly that spelling, or
+    // a new file in a folder that is: one or two lookups tell, where looking
+    // up every folder on the way costs one each (on a network drive, a round
+    // trip each). Whatever the kernel finds as spelled, it found folder by folder.
+    std::string cur = joinedComponents(path);
+    struct stat st{};
+    if (!cur.empty() && ::lstat(cur.c_str(), &st) == 0) return cur;
+    return storedPath(path);
+}
+namespace {
+
+// Whether a call failed because a name on the way is not stored as spelled
+// (or not at all): only then is another spelling looked for.
+bool notFoundAsSpelled() { return errno == ENOENT || errno == ENOTDIR; }
+
+// The folder in `st` may be entered by this process (searched, "x"), told
+// from its mode where that settles it, else asked of the system.
+bool mayEnter(const std::string& native, const struct stat& st) {
+    const uid_t uid = ::geteuid();
+    if (uid == 0) return true;
+    mode_t bit = S_IXOTH;
+    if (st.st_uid == uid) bit = S_IXUSR;
+    else if (st.st_gid == ::getegid()) bit = S_IXGRP;
+    if ((st.st_mode & bit) != 0 && bit != S_IXOTH) return true;
+    return ::access(native.c_str(), X_OK) == 0;  // other groups, access lists
+}
+
+}  // namespace
+
 bool NativePlatform::isPresent(const std::string& path) {
     const std::string name = lastComponent(path);
     if (name.empty()) return false;
-    const std::string native = nativePath(path);
-    const std::string dir = parentOf(native);
-    const std::string exact = join(dir, name);
+    // The kernel compares names exactly: a file found as spelled is stored
+    // under exactly this name. Otherwise only the folders above may be stored
+    // in other letter case; the name itself must still be found as spelled.
+    std::string exact = joinedComponents(path);
     struct stat st{};
-    if (::lstat(exact.c_str(), &st) != 0) return false;
-    // The entry must be stored under exactly this name, and be a file.
-    const auto names = entryNames(dir);
-    return std::find(names.begin(), names.end(), name) != names.end() && isRegularFile(exact);
+    if (::stat(exact.c_str(), &st) == 0) return S_ISREG(st.st_mode);
+    if (!notFoundAsSpelled()) return false;
+    const std::string dir = parentOf(exact);
+    if (dir.empty()) return false;
+    const std::string storedDir = nativePath(dir);
+    if (storedDir == dir) return false;  // the folder is there as spelled, the name is not
+    exact = join(storedDir, name);
+    return ::stat(exact.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool NativePlatform::fileExists(const std::string& path) {
     if (lastComponent(path).empty()) return false;
-    return isRegularFile(nativePath(path));
+    struct stat st{};
+    if (::stat(joinedComponents(path).c_str(), &st) == 0) return S_ISREG(st.st_mode);
+    if (!notFoundAsSpelled()) return false;
+    return isRegularFile(storedPath(path));
 }
 
 FolderTest NativePlatform::testFolder(const std::string& path) {
-    const std::string native = nativePath(path);
+    std::string native = joinedComponents(path);
     struct stat st{};
-    if (::stat(native.c_str(), &st) != 0) {
-        if (errno == ENOENT) return FolderTest::NotFound;
-        if (errno == ENOTDIR) return FolderTest::NotFound;  // a parent is a file
-        return FolderTest::OtherFailure;
+    if (native.empty() || ::stat(native.c_str(), &st) != 0) {
+        if (!native.empty() && !notFoundAsSpelled()) return FolderTest::OtherFailure;
+        const std::string stored = storedPath(path);
+        if (stored == native) return FolderTest::NotFound;  // in no other spelling either
+        native = stored;
+        if (::stat(native.c_str(), &st) != 0) {
+            if (notFoundAsSpelled()) return FolderTest::NotFound;  // ENOTDIR: a parent is a file
+            return FolderTest::OtherFailure;
+        }
     }
     if (!S_ISDIR(st.st_mode)) return FolderTest::OtherFailure;
-    if (::access(native.c_str(), X_OK) != 0) return FolderTest::OtherFailure;
+    if (!mayEnter(native, st)) return FolderTest::OtherFailure;
     return FolderTest::Exists;
 }
 
 bool NativePlatform::createFolder(const std::string& path) {
+    // A folder there as spelled is listed once for the name in any letter
+    // case: a name taken so is refused, a free one made as spelled.
+    const std::string joined = joinedComponents(path);
+    const std::string dir = parentOf(joined);
+    const std::string name = lastComponent(path);
+    if (!dir.empty() && !name.empty() && name != "." && name != "..") {
+        bool missing = false;
+        const auto taken = folderEntries(dir, name, &missing);
+        if (!missing) {
+            for (const auto& e : taken)
+                if (equalsNoCase(e.name, name)) return false;
+            if (::mkdir(joined.c_str(), 0777) != 0) return false;
+            lookedThroughFolders()[joined] = ::time(nullptr);  // nothing stale in it
+            return true;
+        }
+    }
     return ::mkdir(nativePath(path).c_str(), 0777) == 0;
 }
 
@@ -453,15 +528,19 @@ std::vector<std::string> NativePlatform::listFilesStartingWith(const std::string
                                                                const std::string& prefix) {
     std::vector<std::string> files;
     // A temporary file is no drawing or record of anybody's, even while it is being written.
-    for (auto& e : folderEntries(nativePath(folder), prefix))
+    // Listed as spelled: one call when the names are stored so.
+    bool missing = false;
+    auto entries = folderEntries(joinedComponents(folder), prefix, &missing);
+    if (missing) entries = folderEntries(storedPath(folder), prefix);
+    for (auto& e : entries)
         if (e.file && !isTemporaryFileName(e.name)) files.push_back(std::move(e.name));
     return files;
 }
 
-std::string NativePlatform::readFile(const std::string& path) {
-    const std::string native = nativePath(path);
-    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw RuntimeFailure("cannot open " + native + ": " + std::strerror(errno));
+namespace {
+
+// The rest of an open file, which is closed; none when it cannot be read (errno tells why).
+std::optional<std::string> readOpenFile(int fd) {
     std::string content;
     char buf[65536];
     for (;;) {
@@ -470,13 +549,61 @@ std::string NativePlatform::readFile(const std::string& path) {
             if (errno == EINTR) continue;
             const int err = errno;
             ::close(fd);
-            throw RuntimeFailure("cannot read " + native + ": " + std::strerror(err));
+            errno = err;
+            return std::nullopt;
         }
         if (n == 0) break;
         content.append(buf, static_cast<std::size_t>(n));
     }
     ::close(fd);
     return content;
+}
+
+}  // namespace
+
+std::string NativePlatform::readFile(const std::string& path) {
+    // Opened as spelled: one call when the names are stored so.
+    std::string native = joinedComponents(path);
+    int fd = native.empty() ? -1 : ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 && (native.empty() || notFoundAsSpelled())) {
+        native = storedPath(path);
+        fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    }
+    if (fd < 0) throw RuntimeFailure("cannot open " + native + ": " + std::strerror(errno));
+    auto content = readOpenFile(fd);
+    if (!content) throw RuntimeFailure("cannot read " + native + ": " + std::strerror(errno));
+    return std::move(*content);
+}
+
+std::optional<std::string> NativePlatform::readPresentFile(const std::string& path) {
+    const std::string name = lastComponent(path);
+    if (name.empty()) return std::nullopt;
+    // The kernel compares names exactly: a file opened as spelled is stored
+    // under exactly this name. Otherwise only the folders above may be stored
+    // in other letter case. Without blocking: no pipe holds a record.
+    std::string native = joinedComponents(path);
+    int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0 && notFoundAsSpelled()) {
+        const std::string dir = parentOf(native);
+        if (dir.empty()) return std::nullopt;
+        const std::string storedDir = nativePath(dir);
+        if (storedDir == dir) return std::nullopt;  // the folder is there as spelled, the name is not
+        native = join(storedDir, name);
+        fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0 && notFoundAsSpelled()) return std::nullopt;
+    }
+    if (fd < 0) {
+        // There but not to be opened (no access) is an unreadable file;
+        // what cannot even be looked at is absent, as for isPresent.
+        const int err = errno;
+        if (!isRegularFile(native)) return std::nullopt;
+        throw RuntimeFailure("cannot open " + native + ": " + std::strerror(err));
+    }
+    auto content = readOpenFile(fd);
+    if (content) return content;
+    const int err = errno;
+    if (err == EISDIR || !isRegularFile(native)) return std::nullopt;  // a folder is no file
+    throw RuntimeFailure("cannot read " + native + ": " + std::strerror(err));
 }
 
 void NativePlatform::replaceFile(const std::string& path, const std::string& content) {
@@ -495,10 +622,10 @@ void NativePlatform::replaceFile(const std::string& path, const std::string& con
 }
 
 bool NativePlatform::createNewFile(const std::string& path, const std::string& content) {
-    const std::string native = nativePath(path);
-    // A name taken in any letter case is found by nativePath and refused here.
-    struct stat st{};
-    if (::lstat(native.c_str(), &st) == 0) return false;
+    // A name taken in any letter case is refused here.
+    const std::optional<std::string> target = newFileTarget(path);
+    if (!target) return false;
+    const std::string& native = *target;
     // Whole or not at all: a reader, or a process killed part-way, never
     // finds the file empty or cut short under its name.
     std::string tmp;
@@ -522,16 +649,16 @@ bool NativePlatform::createNewFile(const std::string& path, const std::string& c
 }
 
 CopyOutcome NativePlatform::copyToNewFile(const std::string& from, const std::string& to) {
-    const std::string src = nativePath(from);
-    const std::string dst = nativePath(to);
-    const int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
+    int in = ::open(joinedComponents(from).c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0 && notFoundAsSpelled()) in = ::open(storedPath(from).c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) return CopyOutcome::Failed;
     // A name already taken is told at once rather than after a long copy.
-    struct stat st{};
-    if (::lstat(dst.c_str(), &st) == 0) {
+    const std::optional<std::string> target = newFileTarget(to);
+    if (!target) {
         ::close(in);
         return CopyOutcome::TargetExists;
     }
+    const std::string& dst = *target;
     // The drawing appears under its name whole or not at all, even when the
     // process is killed: it is copied under a temporary name beside it,
     // flushed to the disk, and only then named.

@@ -67,13 +67,14 @@ void ensureStateFolders(Platform& platform, const OfficePaths& paths) {
 Outcome<Project> lookUpProject(Platform& platform, const OfficePaths& paths, const std::string& code) {
     Outcome<Project> lookup;
     const std::string path = paths.projectRecord(toUpper(code));
-    if (!platform.isPresent(path)) return lookup.refuse(noRecordMessage, Reason::NoProject);
     try {
-        FieldReader reader(platform.readTextFile(path));
+        // Found and read in one go: the presence test compares the stored name.
+        auto text = platform.readPresentTextFile(path);
+        if (!text) return lookup.refuse(noRecordMessage, Reason::NoProject);
+        FieldReader reader(std::move(*text));
         const auto fields = reader.next(2);
-        // The project is the one of the record's file name, which the
-        // project folders and the naming check go by; its first field is the
-        // internal code the names carry, even where it differs from the file name.
+        // The record's first field is both the project code and the internal
+        // code, also where it differs from the file's name.
         lookup.value = Project{fields[0], fields[1], fields[0]};
     } catch (const std::exception&) {
         lookup.refuse("Error in Project Code file !!!", Reason::Failed);

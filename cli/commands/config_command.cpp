@@ -6,6 +6,7 @@
 #include "catalogue/tables.h"
 #include "cli/commands/commands.h"
 #include "cli/commands/session.h"
+#include "platform/ini.h"
 #include "projects/projects.h"
 
 namespace trv::cli {
@@ -40,8 +41,9 @@ void checkFolder(Platform& platform, Findings& f, const SettingKey& key, const s
 }
 
 void checkKeys(Session& s, Findings& f, const std::string& ini) {
+    const std::string text = readIniText(s.platform, ini).value_or(std::string());  // read once
     for (const SettingKey& key : settingKeys()) {
-        const std::string value = INIRead(s.platform, "Paths", key.name, ini);
+        const std::string value = iniValue(text, "Paths", key.name);
         if (value.empty()) {
             if (key.required) f.problem(std::string(key.name) + " is missing or empty");
             else if (key.kind == SettingKey::Kind::Program)

@@ -27,6 +27,7 @@ public:
         return path == settingsFile() || (userListed && path == userTable);
     }
     std::string readFile(const std::string& path) override {
+        if (path == userTable && !userListed) throw RuntimeFailure("cannot open " + path);
         if (path == userTable) return "\"tester\",\"Tess Ter\"\r\n";
         return RecordingPlatform::readFile(path);
     }

@@ -55,6 +55,10 @@ protected:
             if (readsFail) throw RuntimeFailure("cannot open " + path + ": Permission denied");
             return RecordingPlatform::readFile(path);
         }
+        std::optional<std::string> readPresentFile(const std::string& path) override {
+            if (readsFail && isPresent(path)) throw RuntimeFailure("cannot open " + path + ": Permission denied");
+            return RecordingPlatform::readPresentFile(path);
+        }
     };
 
     TempFolder dir;

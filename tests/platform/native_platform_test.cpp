@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -94,6 +95,10 @@ TEST_F(PlatformContract, PresenceTestComparesTheStoredNameExactly) {
         bool present = !c.present;
         EXPECT_NO_THROW(present = platform.isPresent(c.path)) << c.name;
         EXPECT_EQ(present, c.present) << c.name << ": " << c.path;
+        // Reading a file only when it is present gives the same answer, in one call where it can.
+        std::optional<std::string> content;
+        EXPECT_NO_THROW(content = platform.readPresentFile(c.path)) << c.name;
+        EXPECT_EQ(content, c.present ? std::optional<std::string>("\"X\"\r\n") : std::nullopt) << c.name;
     }
 }
 
