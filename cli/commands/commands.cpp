@@ -68,9 +68,10 @@ const std::vector<BatchCommand>& batchCommands() {
          {},
          configCommand},
         {"controls",
-         "trv-cli controls [WINDOW]\n"
-         "    each control of every window (or of one) with its kind and caption, as scripts name it\n",
-         {},
+         "trv-cli controls [WINDOW] [--events]\n"
+         "    each control of every window (or of one) with its kind and caption, as scripts name it;\n"
+         "    with --events, each control event and the handler it calls\n",
+         {{}, {"--events"}},
          controlsCommand},
     };
     return commands;

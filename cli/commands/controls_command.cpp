@@ -1,5 +1,6 @@
 // trv-cli controls: the controls of the windows as the descriptions place
 // them, named as a script names them.
+#include <algorithm>
 #include <ostream>
 
 #include "cli/commands/commands.h"
@@ -50,6 +51,15 @@ int controlsCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
             return badArguments(err, "no window " + a.words[0] + "; the windows are" + names);
         }
         windows = {a.words[0]};
+    }
+    if (a.has("--events")) {
+        // The wiring itself: the table the program connects its events by.
+        for (const ui::EventBinding& e : app.events()) {
+            if (std::find(windows.begin(), windows.end(), e.window) == windows.end()) continue;
+            out << (e.window == "Form1" ? "" : e.window + ".") << e.control << "  "
+                << (e.event == ui::ControlEvent::Click ? "click" : "change") << "  " << e.handler << '\n';
+        }
+        return statusClean;
     }
     for (const std::string& window : windows) {
         const ui::WindowDescription& d = *app.desc(window);
