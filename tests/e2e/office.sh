@@ -43,3 +43,14 @@ make_office() {
     chmod +x "$W/bin/acad"
     default_ini
 }
+
+# fresh_office W [SETUP]: a new office of the end-to-end cases in W, changed
+# by the set-up script SETUP (run in W); W is exported for the set-up and the
+# caller.
+fresh_office() {
+    export W=$1
+    rm -rf "$W"
+    mkdir -p "$W"
+    make_office "$W"
+    if [[ -n "${2:-}" ]]; then (cd "$W" && bash "$2"); fi
+}

@@ -61,13 +61,9 @@ fi
 trap '"$TRV_WINESERVER" -k 2> /dev/null || true' EXIT
 
 # An office of the end-to-end cases in $W, changed by a set-up script.
-office() {
-    export W=$1
-    rm -rf "$W"
-    mkdir -p "$W"
-    (source "$root/tests/e2e/office.sh" && make_office "$W")
-    if [[ -n "${2:-}" ]]; then (cd "$W" && bash "$2"); fi
-}
+# shellcheck source=../e2e/office.sh
+source "$root/tests/e2e/office.sh"
+office() { fresh_office "$@"; }
 
 # snapshots NAME SCRIPT [SETUP]: plays the script with trv.exe, taking the
 # screenshots it asks for.

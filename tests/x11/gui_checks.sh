@@ -65,13 +65,9 @@ cp "$work/black.png" "$work/grey.drawn.png"
 if [[ -n "$(shown_as_drawn "$work/grey")" ]]; then pass; else fail "a window not shown passes"; fi
 
 # An office of the end-to-end cases in $W, changed by a set-up script.
-office() {
-    export W=$1
-    rm -rf "$W"
-    mkdir -p "$W"
-    (source "$root/tests/e2e/office.sh" && make_office "$W")
-    if [[ -n "${2:-}" ]]; then (cd "$W" && bash "$2"); fi
-}
+# shellcheck source=../e2e/office.sh
+source "$root/tests/e2e/office.sh"
+office() { fresh_office "$@"; }
 
 # snapshots SHOTS SCRIPT [SETUP]: plays the script with trv, which takes the
 # pictures it asks for into SHOTS; then checks each picture.
