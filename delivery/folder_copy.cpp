@@ -29,7 +29,7 @@ int FolderCopy::CopyFolder(std::string source, std::string destination) {
         // An existing destination folder is no error; it only does not count.
         const bool made = platform_.createFolder(destination);
         done_ += made ? 1 : 0;
-        return (made ? 1 : 0) + copyContents(source, destination, made);
+        return (made ? 1 : 0) + CopyFolderContents(source, destination, made);
     }
     if (!platform_.fileExists(source) || !goOn(source)) return 0;
     ++done_;
@@ -37,12 +37,8 @@ int FolderCopy::CopyFolder(std::string source, std::string destination) {
     return 1;
 }
 
-int FolderCopy::CopyFolderContents(const std::string& sourceFolder, const std::string& destinationFolder) {
-    return copyContents(sourceFolder, destinationFolder, false);
-}
-
-int FolderCopy::copyContents(const std::string& sourceFolder, const std::string& destinationFolder,
-                             bool destinationIsNew) {
+int FolderCopy::CopyFolderContents(const std::string& sourceFolder, const std::string& destinationFolder,
+                                   bool destinationIsNew) {
     // The listing is read whole before anything below it is visited, so only
     // one folder is ever being listed.
     const std::vector<Platform::FolderEntry> entries = platform_.listEntries(sourceFolder);
@@ -114,7 +110,7 @@ int FolderCopy::copyContents(const std::string& sourceFolder, const std::string&
     }
     for (const Subfolder& sub : subfolders) {
         if (cancelled_) break;
-        count += copyContents(sub.source, sub.destination, sub.isNew);
+        count += CopyFolderContents(sub.source, sub.destination, sub.isNew);
     }
     return count;
 }

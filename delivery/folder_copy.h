@@ -31,8 +31,10 @@ public:
     int CopyFolder(std::string source, std::string destination);
     // Both folders end with a backslash. Copies every entry of `sourceFolder`
     // into `destinationFolder`, then each subfolder's contents, one listing
-    // at a time; returns the entries listed at any depth.
-    int CopyFolderContents(const std::string& sourceFolder, const std::string& destinationFolder);
+    // at a time; returns the entries listed at any depth. A destination just
+    // made needs no listing of what it holds.
+    int CopyFolderContents(const std::string& sourceFolder, const std::string& destinationFolder,
+                           bool destinationIsNew = false);
 
     // Copies one file replacing the target, outside any count. False when
     // the user stopped the copy before it.
@@ -48,9 +50,6 @@ private:
     // Asks the progress hook before the next entry; false once stopped.
     bool goOn(const std::string& current);
     void copyFile(const std::string& source, const std::string& destination);
-    // CopyFolderContents, told whether the destination was just made (and
-    // so needs no listing).
-    int copyContents(const std::string& sourceFolder, const std::string& destinationFolder, bool destinationIsNew);
 
     Platform& platform_;
     CopyProgress progress_;

@@ -172,7 +172,6 @@ public:
     std::vector<FolderEntry> listEntries(const std::string& p) override {
         return inside(p), ScriptSystem::listEntries(p);
     }
-    std::string identity(const std::string& p) override { return look(p), ScriptSystem::identity(p); }
     bool canListFolder(const std::string& p) override { return inside(p), ScriptSystem::canListFolder(p); }
 
     bool createFolder(const std::string& p) override { return inside(p), ScriptSystem::createFolder(p); }

@@ -50,7 +50,6 @@ public:
     CopyOutcome copyFileAs(const std::string& from, const std::string& to, bool replace) override;
     void removeStaleTemporaries(const std::string& folder) override;
     std::string resolvedPath(const std::string& path) override;
-    std::string identity(const std::string& path) override;
     void removeFile(const std::string& path) override;
     bool canListFolder(const std::string& folder) override;
     bool canCreateFileIn(const std::string& folder) override;

@@ -165,11 +165,6 @@ public:
     // telling whether one folder lies inside another; the names below the
     // deepest existing folder are kept as given. Native form, '/' or '\'.
     virtual std::string resolvedPath(const std::string& path) = 0;
-    // What tells one file or folder from every other, whatever path reaches
-    // it (other letter case, a link, another spelling of the same share):
-    // two paths give the same text only when they reach the same object.
-    // Empty when the path reaches nothing.
-    virtual std::string identity(const std::string& path) = 0;
     // ---- removing files ----
 
     // Deletes a file (not a folder); throws RuntimeFailure when it cannot,

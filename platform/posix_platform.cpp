@@ -856,12 +856,6 @@ std::string NativePlatform::resolvedPath(const std::string& path) {
     }
 }
 
-std::string NativePlatform::identity(const std::string& path) {
-    struct stat st{};
-    if (path.empty() || ::stat(nativePath(path).c_str(), &st) != 0) return {};
-    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
-}
-
 }  // namespace trv
 
 // ---- registering projects: appending and replacing copies ----

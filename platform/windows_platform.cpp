@@ -629,18 +629,6 @@ std::string NativePlatform::resolvedPath(const std::string& path) {
     }
 }
 
-std::string NativePlatform::identity(const std::string& path) {
-    if (path.empty()) return {};
-    // Opened for no access at all, which folders and files in use allow.
-    const FileHandle h(::CreateFileW(fileApiPath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!h.valid()) return {};
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!::GetFileInformationByHandle(h.get(), &info)) return {};
-    return std::to_string(info.dwVolumeSerialNumber) + ":" + std::to_string(info.nFileIndexHigh) + ":" +
-           std::to_string(info.nFileIndexLow);
-}
-
 }  // namespace trv
 
 // ---- registering projects: appending and replacing copies ----

@@ -21,24 +21,6 @@ namespace {
 using check::Finding;
 using check::Rule;
 
-std::string ruleName(Rule rule) {
-    switch (rule) {
-        case Rule::MissingFolder:
-            return "missing folder";
-        case Rule::UnreadableFolder:
-            return "unreadable folder";
-        case Rule::Length:
-            return "length";
-        case Rule::ProjectCode:
-            return "project code";
-        case Rule::Designator:
-            return "designator";
-        case Rule::ModelType:
-            return "model type";
-    }
-    return {};
-}
-
 std::string kindName(check::FolderKind kind) {
     return kind == check::FolderKind::Discipline ? "discipline" : check::folderKindName(kind);
 }
@@ -81,7 +63,7 @@ void checkOne(Session& s, const std::string& code, const std::vector<std::string
         c.drawings = outcome.drawings;
         for (const Finding& f : outcome.findings) {
             results.lines.push_back({c.project, type, f.discipline, kindName(f.folderKind),
-                                     s.platform.displayPath(f.folder), f.file, ruleName(f.rule),
+                                     s.platform.displayPath(f.folder), f.file, std::string(ruleName(f.rule)),
                                      check::expectedForm(f, subject),
                                      check::suggestedName(s.platform, s.paths, f, subject)});
             Line& l = results.lines.back();

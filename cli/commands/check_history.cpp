@@ -148,10 +148,6 @@ std::vector<int> trendOf(const History& history, const std::string& project,
     return shares;
 }
 
-}  // namespace trv::cli
-
-namespace trv::cli {
-
 HistoryUpdate updateHistory(Platform& platform, const std::string& path,
                             const std::vector<HistoryLine>& lines) {
     HistoryUpdate update;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/commands/check_results.h"
 #include "cli/commands/check_summary.h"
 
 // The history a CAD manager keeps of `trv-cli check` runs: a CSV file with
@@ -13,11 +14,16 @@
 // People open it in a spreadsheet and other tools may write beside TRV, so
 // it is read tolerantly: a line that is not one of TRV's whole lines is
 // skipped and counted, never trusted.
+namespace trv {
+class Platform;
+}
+
 namespace trv::cli {
 
 // The kinds of findings the history counts, in its columns' order.
-inline constexpr std::array<std::string_view, 5> historyKinds{"missing folder", "length", "project code",
-                                                              "designator", "model type"};
+inline constexpr std::array<std::string_view, 5> historyKinds{
+    ruleName(check::Rule::MissingFolder), ruleName(check::Rule::Length), ruleName(check::Rule::ProjectCode),
+    ruleName(check::Rule::Designator), ruleName(check::Rule::ModelType)};
 
 // One project in one run.
 struct HistoryLine {
@@ -53,14 +59,6 @@ std::string historyAppendix(const std::vector<HistoryLine>& lines, std::string_v
 // The share of well-named drawings of each line of `project` checked for
 // `drawingTypes`, in percent (lines without drawings have none and are left out).
 std::vector<int> trendOf(const History& history, const std::string& project, const std::string& drawingTypes);
-
-}  // namespace trv::cli
-
-namespace trv {
-class Platform;
-}
-
-namespace trv::cli {
 
 struct HistoryUpdate {
     History history;      // what the file held, this run's lines added

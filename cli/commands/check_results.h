@@ -2,12 +2,32 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "check/findings.h"
 
 // What `trv-cli check` found, as every one of its outputs prints it.
 namespace trv::cli {
+
+// The rule a finding breaks, as every output and the history name it.
+constexpr std::string_view ruleName(check::Rule rule) {
+    switch (rule) {
+        case check::Rule::MissingFolder:
+            return "missing folder";
+        case check::Rule::UnreadableFolder:
+            return "unreadable folder";
+        case check::Rule::Length:
+            return "length";
+        case check::Rule::ProjectCode:
+            return "project code";
+        case check::Rule::Designator:
+            return "designator";
+        case check::Rule::ModelType:
+            return "model type";
+    }
+    return {};
+}
 
 // One finding with what it means, as the outputs show it.
 struct Line {

@@ -20,7 +20,7 @@ Tally& tallyOf(std::vector<Tally>& tallies, const std::string& name) {
 void countFinding(Tally& t, const Line& l, bool firstOfDrawing) {
     ++t.findings;
     ++t.byRule[l.rule];
-    if (l.rule == "missing folder")
+    if (l.rule == ruleName(check::Rule::MissingFolder))
         ++t.missingFolders;
     else if (firstOfDrawing)
         ++t.misnamed;

@@ -95,18 +95,6 @@ TEST_F(FolderTree, ATreeCopyNamesItsFileAsToldAndReplacesOnlyWhenTold) {
     EXPECT_EQ(dir.entries("dst"), (std::set<std::string>{"folder.txt", "fresh.txt", "old.txt"}));
 }
 
-TEST_F(FolderTree, IdentityIsTheSameForEveryPathToOneFolderOnly) {
-    dir.mkdir("Resources/AEC");
-    dir.mkdir("Resources/Other");
-    const std::string aec = platform.identity(winPath(dir, "Resources\\AEC"));
-    ASSERT_FALSE(aec.empty());
-    EXPECT_EQ(platform.identity(winPath(dir, "resources\\aec\\")), aec);
-    EXPECT_EQ(platform.identity(dir.str() + "\\Resources\\\\AEC"), aec);
-    EXPECT_NE(platform.identity(winPath(dir, "Resources\\Other")), aec);
-    EXPECT_EQ(platform.identity(winPath(dir, "Resources\\none")), "");
-    EXPECT_EQ(platform.identity(""), "");
-}
-
 TEST_F(FolderTree, LinksToFoldersAreToldApartAndNeverTakenForFolders) {
 #ifdef _WIN32
     GTEST_SKIP() << "symbolic links need a privilege on Windows; junctions are told by their reparse tag";
@@ -121,7 +109,7 @@ TEST_F(FolderTree, LinksToFoldersAreToldApartAndNeverTakenForFolders) {
     EXPECT_TRUE(platform.copyFileReplacing(winPath(dir, "tree\\real\\to-file"), winPath(dir, "copy.txt")));
     EXPECT_EQ(dir.read("copy.txt"), "f");
     EXPECT_FALSE(platform.copyFileReplacing(winPath(dir, "tree\\real\\dangling"), winPath(dir, "copy2.txt")));
-    EXPECT_EQ(platform.identity(winPath(dir, "tree\\real\\up")), platform.identity(winPath(dir, "tree")));
+    EXPECT_EQ(platform.resolvedPath(winPath(dir, "tree\\real\\up")), platform.resolvedPath(winPath(dir, "tree")));
 #endif
 }
 

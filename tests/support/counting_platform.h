@@ -69,7 +69,6 @@ public:
     }
     void removeStaleTemporaries(const std::string& f) override { count("list"), Base::removeStaleTemporaries(f); }
     std::string resolvedPath(const std::string& p) override { return count("resolve"), Base::resolvedPath(p); }
-    std::string identity(const std::string& p) override { return count("identity"), Base::identity(p); }
     void removeFile(const std::string& p) override { count("remove"), Base::removeFile(p); }
     bool canListFolder(const std::string& f) override { return count("list"), Base::canListFolder(f); }
     bool canCreateFileIn(const std::string& f) override { return count("write"), Base::canCreateFileIn(f); }
