@@ -18,7 +18,7 @@ bool projectFromCodeBox(Platform& platform, const OfficePaths& paths, const std:
     c.sayAll(lookup);
     if (!lookup.value) {
         // The code looked for, with what was known of the project before.
-        c.project.code = toUpper(codeBox);
+        c.project = underCode(c.project, codeBox);
         c.reason = Reason::NoProject;
         return false;
     }
@@ -97,19 +97,6 @@ void ensureProjectFolders(Platform& platform, const OfficePaths& paths, const st
     ensureFolders(platform, folders);
 }
 
-namespace {
-
-// The project as accepting the code box would save it for the window's
-// later commands: the code as typed, upper-cased, with the record's name and
-// internal code. The drawing goes to that code's folders, as the window's copy
-// does, also when the record's own code differs from its file name.
-Project asAccepted(Project record, const std::string& codeBox) {
-    record.code = toUpper(codeBox);
-    return record;
-}
-
-}  // namespace
-
 std::string modeltypecode1(Platform& platform, const OfficePaths& paths, const std::string& modelType) {
     return catalogue::modelTypeCodeIn(platform.readTextFile(paths.modelCodeFile()), modelType);
 }
@@ -157,10 +144,14 @@ ModelNameComposition composeModelFileName(Platform& platform, const OfficePaths&
 
         // The name carries the internal code of the current project as last
         // saved, also when the code box names another.
-        if (!r.codeBox.empty() && r.namedProject == NamedProject::Saved)
+        if (!r.codeBox.empty() && r.namedProject == NamedProject::Saved) {
             c.project = currentProjectOrThrow(platform, paths);
-        else if (!r.codeBox.empty())
-            c.project = asAccepted(c.project, r.codeBox);
+        } else if (!r.codeBox.empty()) {
+            // The code box's project as accepting it would save it: the drawing
+            // goes to that code's folders, as the window's copy does, also
+            // when the record's own code differs from its file name.
+            c.project = underCode(c.project, r.codeBox);
+        }
         if (charCount(c.userCode) != 5) c.userCode = "00-00";
         const std::string name = naming::composeModelName(c.project.internalCode, r.facility,
                                                           catalogue::disciplineCodeOf(r.discipline), modelTypeCode,
@@ -220,7 +211,7 @@ SheetNameComposition composeSheetFileName(Platform& platform, const OfficePaths&
         if (r.codeBox.empty() || r.namedProject == NamedProject::Saved)
             c.project = currentProjectOrThrow(platform, paths);
         else
-            c.project = asAccepted(c.project, r.codeBox);
+            c.project = underCode(c.project, r.codeBox);  // as for a model name
         const std::string base = naming::sheetNameBase(c.project.internalCode, r.facility,
                                                        catalogue::disciplineCodeOf(r.discipline), r.sheetTypeIndex);
         std::string number = r.sheetNumber;

@@ -82,9 +82,14 @@ Outcome<Project> lookUpProject(Platform& platform, const OfficePaths& paths, con
     return lookup;
 }
 
+Project underCode(Project known, const std::string& code) {
+    known.code = toUpper(code);
+    return known;
+}
+
 Outcome<Project> lookUpProjectToCompose(Platform& platform, const OfficePaths& paths, const std::string& code) {
     auto lookup = lookUpProject(platform, paths, code);
-    // The internal-number check tests the same record again.
+    // A code without a record has no internal number either: both are said.
     if (lookup.reason == Reason::NoProject) lookup.say(noInternalNumberMessage);
     return lookup;
 }
@@ -105,7 +110,7 @@ Acceptance acceptProject(Platform& platform, const AppSettings& settings, const 
         a.sayAll(lookup);
         if (!lookup.value) {
             // The code looked for, with what was known of the project before.
-            a.project.code = toUpper(code);
+            a.project = underCode(a.project, code);
             return a;
         }
         a.project = *lookup.value;

@@ -26,6 +26,10 @@ std::vector<std::string> listProjectCodes(Platform& platform, const OfficePaths&
 // Creates the user state folder and the shared project tree root when missing.
 void ensureStateFolders(Platform& platform, const OfficePaths& paths);
 
+// The project `known` under a code as the user typed or chose it, upper-cased
+// as every code is looked up and saved.
+Project underCode(Project known, const std::string& code);
+
 // The record of a code, looked up as typed in upper case: the record's code,
 // name and (the same) internal code. Refused with Reason::NoProject when
 // there is no record, Reason::Failed when it cannot be read.

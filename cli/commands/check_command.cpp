@@ -138,7 +138,6 @@ bool summarizeRun(Session& s, const std::string& drawingTypes, const std::option
     context.ranAt = s.platform.localTime();
     context.ranBy = s.platform.logonName();
     context.drawingTypes = drawingTypes;
-    context.fromAnsi = [&](std::string_view bytes) { return s.platform.ansiToUtf8(bytes); };
     if (history) {
         HistoryUpdate update =
             updateHistory(s.platform, *history, historyLinesOf(summary, context.ranAt, drawingTypes));

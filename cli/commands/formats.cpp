@@ -3,17 +3,10 @@
 #include "platform/text.h"
 
 namespace trv::cli {
-namespace {
 
-// Text as UTF-8: a file name on a POSIX file system may hold any bytes, and
-// those that are not UTF-8 are taken in the ANSI code page, as every other
-// text from files is. Each byte stays a character of its own, so distinct
-// names print distinct.
 std::string utf8Of(std::string_view text) {
     return isValidUtf8(text) ? std::string(text) : windows1252ToUtf8(text);
 }
-
-}  // namespace
 
 std::optional<Format> parseFormat(std::string_view word) {
     if (word == "text") return Format::Text;

@@ -14,6 +14,12 @@ enum class Format { Text, Json, Csv, Html };
 // "text", "json", "csv" or "html"; nothing for another word.
 std::optional<Format> parseFormat(std::string_view word);
 
+// Text as UTF-8 for every output: a file name on a POSIX file system may
+// hold any bytes, and those that are not UTF-8 are taken in the ANSI code
+// page, Windows-1252, as every other text from files is. Each byte stays a
+// character of its own, so distinct names print distinct.
+std::string utf8Of(std::string_view text);
+
 // A JSON string literal: quotes and backslashes escaped, control characters
 // as escapes, other characters kept as UTF-8. Text that is not UTF-8 (a file
 // name on a POSIX file system may hold any bytes) is taken in the ANSI code

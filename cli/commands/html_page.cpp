@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "cli/commands/formats.h"
 #include "platform/text.h"
 
 namespace trv::cli {
@@ -230,7 +231,7 @@ public:
     }
 
 private:
-    std::string esc(std::string_view s) const { return htmlText(s, context_.fromAnsi); }
+    std::string esc(std::string_view s) const { return htmlText(s); }
 
     void figure(const std::string& id, const std::string& number, const std::string& label) {
         html_ += "<div class=\"figure\"><span class=\"number\" id=\"" + id + "\">" + number +
@@ -392,8 +393,8 @@ private:
 
 }  // namespace
 
-std::string htmlText(std::string_view text, const AnsiDecoder& fromAnsi) {
-    const std::string utf8 = isValidUtf8(text) ? std::string(text) : fromAnsi(text);
+std::string htmlText(std::string_view text) {
+    const std::string utf8 = utf8Of(text);
     std::string out;
     out.reserve(utf8.size());
     for (const char c : utf8) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,9 +16,6 @@
 // the page reads the same from a share, an e-mail or paper. Pure text.
 namespace trv::cli {
 
-// Text in the ANSI code page as UTF-8 (Platform::ansiToUtf8).
-using AnsiDecoder = std::function<std::string(std::string_view)>;
-
 struct PageContext {
     std::string ranAt;               // when the check ran, "YYYY-MM-DD HH:MM"
     std::string ranBy;               // the logon name
@@ -27,14 +23,13 @@ struct PageContext {
     std::optional<History> history;  // with this run's lines, when one is kept
     std::string historyFile;         // the history's path as shown to the user
     std::string historyProblem;      // why the history could not be read or written; empty when it could
-    AnsiDecoder fromAnsi;
 };
 
 // Text as page content or attribute value: bytes that are not UTF-8 (a file
 // name on a POSIX disk may hold any) taken in the ANSI code page as other
 // text from files is, markup characters escaped, control characters shown
 // as U+FFFD.
-std::string htmlText(std::string_view text, const AnsiDecoder& fromAnsi);
+std::string htmlText(std::string_view text);
 
 std::string htmlPage(const Results& results, const CheckSummary& summary, const PageContext& context);
 
