@@ -456,6 +456,23 @@ bool mayEnter(const std::string& native, const struct stat& st) {
 
 }  // namespace
 
+namespace {
+
+// The path of `name` in the folder of `spelled` as that folder is stored,
+// when the folder is stored in other letter case; nothing when it is there as
+// spelled (then the name itself is not) or has no folder.
+std::optional<std::string> inStoredFolder(const std::string& spelled, const std::string& name) {
+    const std::string dir = parentOf(spelled);
+    if (dir.empty()) return std::nullopt;
+    struct stat st{};
+    if (::lstat(dir.c_str(), &st) == 0) return std::nullopt;
+    const std::string storedDir = storedPath(dir);
+    if (storedDir == dir) return std::nullopt;
+    return join(storedDir, name);
+}
+
+}  // namespace
+
 bool NativePlatform::isPresent(const std::string& path) {
     const std::string name = lastComponent(path);
     if (name.empty()) return false;
@@ -466,12 +483,8 @@ bool NativePlatform::isPresent(const std::string& path) {
     struct stat st{};
     if (::stat(exact.c_str(), &st) == 0) return S_ISREG(st.st_mode);
     if (!notFoundAsSpelled()) return false;
-    const std::string dir = parentOf(exact);
-    if (dir.empty()) return false;
-    const std::string storedDir = nativePath(dir);
-    if (storedDir == dir) return false;  // the folder is there as spelled, the name is not
-    exact = join(storedDir, name);
-    return ::stat(exact.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    const auto inStored = inStoredFolder(exact, name);
+    return inStored && ::stat(inStored->c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool NativePlatform::fileExists(const std::string& path) {
@@ -584,11 +597,9 @@ std::optional<std::string> NativePlatform::readPresentFile(const std::string& pa
     std::string native = joinedComponents(path);
     int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0 && notFoundAsSpelled()) {
-        const std::string dir = parentOf(native);
-        if (dir.empty()) return std::nullopt;
-        const std::string storedDir = nativePath(dir);
-        if (storedDir == dir) return std::nullopt;  // the folder is there as spelled, the name is not
-        native = join(storedDir, name);
+        const auto inStored = inStoredFolder(native, name);
+        if (!inStored) return std::nullopt;
+        native = *inStored;
         fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0 && notFoundAsSpelled()) return std::nullopt;
     }
@@ -797,7 +808,7 @@ CopyOutcome NativePlatform::copyFileAs(const std::string& from, const std::strin
     // name by name only when the file system does not find them so.
     std::string src = joinedComponents(from);
     int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (in < 0 && errno == ENOENT) in = ::open((src = nativePath(from)).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0 && notFoundAsSpelled()) in = ::open((src = storedPath(from)).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in < 0) return CopyOutcome::Failed;
     struct stat st{};
     if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -808,8 +819,8 @@ CopyOutcome NativePlatform::copyFileAs(const std::string& from, const std::strin
     std::string dir = parentOf(dst);
     std::string tmp;
     int out = createTemporaryAs(dir, tmp);
-    if (out < 0 && errno == ENOENT) {
-        dir = nativePath(dir);
+    if (out < 0 && notFoundAsSpelled()) {
+        dir = storedPath(dir);
         dst = join(dir, lastComponent(to));
         out = createTemporaryAs(dir, tmp);
     }

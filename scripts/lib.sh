@@ -28,6 +28,9 @@ trv_build_packages=(cmake ninja-build g++ pkg-config googletest libgtest-dev lib
     qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core python3 chromium
     libxcb1-dev xvfb xauth openbox qt6-qpa-plugins x11-utils imagemagick strace)
 
+# winpath PATH: a POSIX path as Wine names it, on its drive Z:.
+winpath() { local p=${1//\//\\}; printf 'Z:%s\n' "$p"; }
+
 # case_under_wine LOG COMMAND...: runs one test case under Wine, its output in
 # LOG. Now and then Wine itself fails a program: its loader fails an
 # assertion as the program exits ("Inconsistency detected by ld.so"), or the

@@ -414,7 +414,7 @@ void Renderer::show(const std::string& windowName) {
     ::SetActiveWindow(w.hwnd);
     // The focus a handler gave before the window showed.
     for (auto& r : w.controls) {
-        if (r.model && r.model->focused && !r.focusApplied && r.takeFocus()) ::SetFocus(r.hwnd);
+        if (r.takeFocus()) ::SetFocus(r.hwnd);
     }
 }
 

@@ -21,9 +21,9 @@ set -uo pipefail
 : "${TRV_WINE:?the Wine loader}" "${TRV_CLI_EXE:?trv-cli.exe}" "${W:?the office folder (set by run_case.sh)}"
 
 # Wine's drive Z: is the root of the POSIX file system, so a POSIX path has a
-# fixed Windows form. (Asking winepath each time starts a Wine process, which
-# now and then answers nothing on a loaded machine.)
-winpath() { local p=${1//\//\\}; printf 'Z:%s\n' "$p"; }
+# fixed Windows form (winpath). (Asking winepath each time starts a Wine
+# process, which now and then answers nothing on a loaded machine.)
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 
 # TRV_WINE_OFFICE names the office otherwise, for example by a server path
 # (\\server\share) that Wine's dosdevices/unc/server/share leads to $W.

@@ -60,16 +60,14 @@ fi
 "$TRV_WINESERVER" -p || true
 trap '"$TRV_WINESERVER" -k 2> /dev/null || true' EXIT
 
-# An office of the end-to-end cases in $W, changed by a set-up script.
 # shellcheck source=../e2e/office.sh
 source "$root/tests/e2e/office.sh"
-office() { fresh_office "$@"; }
 
 # snapshots NAME SCRIPT [SETUP]: plays the script with trv.exe, taking the
 # screenshots it asks for.
 snapshots() {
     local name=$1 script=$2 setup=${3:-}
-    office "$build/win32-work/$name" "$setup"
+    fresh_office "$build/win32-work/$name" "$setup"
     TRV_CLI_EXE=$trv_exe bash "$root/tests/e2e/wine_cli.sh" play "$script" --ini "$W/trv.ini" --user tester \
         --screenshots "$shots" > "$W/transcript.txt" 2>&1 &
     local pid=$! ready shot x y w h id
@@ -167,7 +165,7 @@ zip_check() {
     version=$("$TRV_WINE" "$dir/bin/trv.exe" --version 2>&1 | tr -d '\r')
     if [[ "$version" == "TRV Version 5.0" ]]; then pass; else fail "trv.exe --version said: $version"; fi
 
-    office "$build/zip-work"
+    fresh_office "$build/zip-work"
     printf 'print Form1\n' > "$W/one-line.txt"
     local out
     out=$(TRV_CLI_EXE=$dir/bin/trv.exe bash "$root/tests/e2e/wine_cli.sh" play "$W/one-line.txt" --ini "$W/trv.ini" \

@@ -18,6 +18,8 @@ set -uo pipefail
 : "${TRV_WINE:?the Wine loader}" "${TRV_WINESERVER:?the Wine server}" "${TRV_BUILD:?the MinGW build folder}"
 : "${TRV_MSI_COUNTS:?where the counts go}"
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/scripts/lib.sh"
+source "$root/tests/e2e/office.sh"
 build=$TRV_BUILD
 wine=$TRV_WINE
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -76,7 +78,6 @@ rm -rf "$WINEPREFIX"
 "$wine" wineboot -i > /dev/null 2>&1
 "$TRV_WINESERVER" -p || true
 trap '"$TRV_WINESERVER" -k 2> /dev/null || true' EXIT
-winpath() { local p=${1//\//\\}; printf 'Z:%s\n' "$p"; }
 installed=$WINEPREFIX/drive_c/Program\ Files/TRV
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # The versions of TRV the installed programs list.
@@ -98,12 +99,8 @@ check "the installed trv-cli.exe --version said: $out" test "$out" == "trv-cli $
 
 # The administrator's part: the office's folders in the installed trv.ini,
 # the installed data files in the resource folder.
-export W=$build/msi-office
-rm -rf "$W"
-mkdir -p "$W"
 case_dir=$root/tests/e2e/copy-model-design
-(source "$root/tests/e2e/office.sh" && make_office "$W")
-(cd "$W" && bash "$case_dir/setup.sh")
+fresh_office "$build/msi-office" "$case_dir/setup.sh"
 rm -f "$W"/resources/vb_server/*
 cp "$installed"/resources/vb_server/* "$W/resources/vb_server/"
 TRV_WIN_OFFICE=$(winpath "$W") perl -pe \

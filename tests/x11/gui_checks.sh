@@ -64,16 +64,14 @@ if [[ -z "$(shown_as_drawn "$work/grey")" ]]; then pass; else fail "a window sho
 cp "$work/black.png" "$work/grey.drawn.png"
 if [[ -n "$(shown_as_drawn "$work/grey")" ]]; then pass; else fail "a window not shown passes"; fi
 
-# An office of the end-to-end cases in $W, changed by a set-up script.
 # shellcheck source=../e2e/office.sh
 source "$root/tests/e2e/office.sh"
-office() { fresh_office "$@"; }
 
 # snapshots SHOTS SCRIPT [SETUP]: plays the script with trv, which takes the
 # pictures it asks for into SHOTS; then checks each picture.
 snapshots() {
     local shots=$1 script=$2 setup=${3:-}
-    office "$work/office" "$setup"
+    fresh_office "$work/office" "$setup"
     if ! (cd "$W" && "$trv" play "$script" --ini "$W/trv.ini" --user tester --screenshots "$shots") > "$W/transcript.txt" 2>&1; then
         fail "trv play $(basename "$script"):"
         sed 's/^/    /' "$W/transcript.txt" | grep -v '^    > ' | head -n 40
