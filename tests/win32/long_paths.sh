@@ -26,12 +26,14 @@ export TRV_RUN_FROM=$build
 passed=0
 failed=0
 
-# deep_folder BASE LENGTH: a folder below BASE whose Windows path (Z:...) is LENGTH characters long.
+# deep_folder BASE LENGTH: a folder below BASE whose Windows path (Z:...) is LENGTH characters long
+# (or one longer, where the last name would otherwise be empty).
 deep_folder() {
     local dir=$1 length=$2 i=0 n
     while ((${#dir} + 2 < length)); do
         n=$((length - 2 - ${#dir} - 1))
         ((n > 60)) && n=60
+        ((n < 1)) && n=1  # one character short: the path ends one longer
         dir+=/$(printf 'folder-%02d-%s' "$i" "$(printf '%060d' 0)" | cut -c1-"$n")
         i=$((i + 1))
     done
